@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace keyloom {
+
+// Writes the whole file through a temporary file in the same folder and a rename, so a crash or
+// a full disk leaves either the old file or the new one, never a half-written one.
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+
+}  // namespace keyloom

@@ -1,0 +1,31 @@
+#pragma once
+
+// Fixed-layout data (reports, profile images, macro records) is read and written byte by byte in
+// little-endian order, never by casting structures.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace keyloom {
+
+inline uint16_t ReadU16(const uint8_t* p) {
+    return static_cast<uint16_t>(p[0] | (p[1] << 8));
+}
+
+inline uint32_t ReadU32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+inline void WriteU16(uint8_t* p, uint16_t value) {
+    p[0] = static_cast<uint8_t>(value);
+    p[1] = static_cast<uint8_t>(value >> 8);
+}
+
+inline void WriteU32(uint8_t* p, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        p[i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+}  // namespace keyloom

@@ -1,0 +1,91 @@
+#include "support/SimKeyboardFixture.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "session/DeviceChannels.h"
+#include "session/TransportCallback.h"
+#include "support/TestEnvironment.h"
+
+namespace keyloom::test {
+
+namespace {
+
+DeviceLink* boundLink = nullptr;
+DeviceChannels* channels = nullptr;
+
+std::string& TracePath() {
+    static std::string path;
+    return path;
+}
+
+std::string ReadTrace() {
+    std::ifstream in(TracePath());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+void SimKeyboardTest::SetUpTestSuite() {
+    if (boundLink != nullptr) {
+        return;
+    }
+    const std::string folder = MakeTemporaryFolder();
+    TracePath() = folder + "/trace.txt";
+    setenv("ZOZODIZ_BACKEND", "sim", 1);
+    setenv("ZOZODIZ_TRACE", TracePath().c_str(), 1);
+    setenv("ZOZODIZ_SIM_STATE", (folder + "/sim.state").c_str(), 1);
+    auto link = DeviceLink::Bind(KEYLOOM_BIN_DIR);
+    ASSERT_NE(link, nullptr) << "libZozOdiz.so not found in " << KEYLOOM_BIN_DIR;
+    boundLink = link.release();  // the library calls into it until the program ends
+    AttachDeviceLink(boundLink);
+    channels = new DeviceChannels(*boundLink);
+    ASSERT_EQ(channels->OpenControlChannel(), 1);
+}
+
+void SimKeyboardTest::RestartLibrary() {
+    ASSERT_EQ(End(), 1);
+    ASSERT_EQ(Init(0), 1);
+    ASSERT_EQ(channels->OpenControlChannel(), 1);
+}
+
+void SimKeyboardTest::SetUp() {
+    ASSERT_NE(boundLink, nullptr);
+    ASSERT_EQ(ZozSim_FactoryReset(), 1);
+    traceStart_ = ReadTrace().size();
+}
+
+DeviceLink& SimKeyboardTest::Link() {
+    return *boundLink;
+}
+
+const std::string& SimKeyboardTest::StatePath() {
+    static const std::string path = getenv("ZOZODIZ_SIM_STATE");
+    return path;
+}
+
+std::vector<std::string> SimKeyboardTest::TraceLines(char kind) const {
+    std::istringstream text(ReadTrace().substr(traceStart_));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(text, line);) {
+        if (kind == 0 || (!line.empty() && line[0] == kind)) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+std::vector<int> TraceBytes(const std::string& line) {
+    std::istringstream text(line.size() > 2 ? line.substr(2) : "");
+    std::vector<int> bytes;
+    for (std::string hex; text >> hex;) {
+        bytes.push_back(std::stoi(hex, nullptr, 16));
+    }
+    return bytes;
+}
+
+}  // namespace keyloom::test

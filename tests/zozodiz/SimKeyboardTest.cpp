@@ -1,0 +1,248 @@
+// The virtual keyboard seen through the library's C exports, as the tool sees it.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <map>
+#include <thread>
+#include <vector>
+
+#include "ZozSim.h"
+#include "device/ConfigCommands.h"
+#include "device/ConfigReport.h"
+#include "device/DeviceResult.h"
+#include "device/RequestTags.h"
+#include "support/SimKeyboardFixture.h"
+
+namespace keyloom::test {
+namespace {
+
+using VirtualKeyboardTest = SimKeyboardTest;
+using namespace std::chrono_literals;
+
+std::vector<uint8_t> Descriptor(HidCollection collection) {
+    std::vector<uint8_t> d(ZOZ_DESCRIPTOR_SIZE);
+    ZozMakeDescriptor(d.data(), collection.usagePage, collection.usage);
+    return d;
+}
+
+// Waits until the condition holds; the limit only keeps a broken build from hanging.
+template <typename Condition>
+bool Eventually(Condition condition) {
+    for (int i = 0; i < 1000 && !condition(); ++i) {
+        std::this_thread::sleep_for(10ms);
+    }
+    return condition();
+}
+
+// What the standing request of a test heard.
+struct Heard {
+    std::atomic<int> reports{0};
+    std::atomic<int> lastCode{-1};
+    std::atomic<int> lastCount{-1};
+    std::atomic<int> countChanges{0};
+    std::atomic<int> delayMs{0};
+};
+Heard heard;
+
+int Listener(const ZozNotification* n) {
+    if (n->kind == ZOZ_NOTIFY_INPUT_REPORT) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(heard.delayMs.load()));
+        if (n->length >= 2) {
+            heard.lastCode = n->data[0] | (n->data[1] << 8);
+        }
+        heard.reports++;
+    } else {
+        heard.lastCount = static_cast<int>(n->deviceCount);
+        heard.countChanges++;
+    }
+    return 1;
+}
+
+class ListeningTest : public VirtualKeyboardTest {
+  protected:
+    void Listen(HidCollection collection, uint32_t tag) {
+        heard.reports = 0;
+        heard.lastCode = -1;
+        heard.lastCount = -1;
+        heard.countChanges = 0;
+        heard.delayMs = 0;
+        ASSERT_EQ(Link().Transport().AsyncRead(collection, &Listener, tag, &id_), 1);
+    }
+    void TearDown() override { Link().Transport().Cancel(id_); }
+
+    uint32_t id_ = 0;
+};
+
+std::vector<uint8_t> KeyBlock(int block) {
+    std::vector<uint8_t> bytes(KEY_BLOCK_SIZE);
+    EXPECT_EQ(CmdReadKeys(SimKeyboardTest::Link().Exchange(), bytes.data(), block), RESULT_OK);
+    return bytes;
+}
+
+TEST_F(VirtualKeyboardTest, RequestWithAWrongChecksumIsRefused) {
+    const auto d = Descriptor(CONFIG_COLLECTION);
+    const ConfigReport report = BuildRequest(CMD_BEGIN, 0, 0);
+    const uint32_t right = ZozRequestChecksum(d.data(), nullptr, 0, report.data(), report.size());
+    EXPECT_EQ(RequestWriteOne(d.data(), nullptr, 0, report.data(), 64, right + 1, nullptr), 0);
+    EXPECT_EQ(RequestGetDeviceCount(d.data(), nullptr, 0, 12345, nullptr), 0);
+    EXPECT_EQ(Requests(), 0u);
+    EXPECT_EQ(RequestWriteOne(d.data(), nullptr, 0, report.data(), 64, right, nullptr), 1);
+    EXPECT_EQ(Requests(), 1u);
+}
+
+TEST_F(VirtualKeyboardTest, RequestForAnotherProductIsRefused) {
+    auto d = Descriptor(CONFIG_COLLECTION);
+    d[6] ^= 1;  // product id
+    const uint32_t checksum = ZozRequestChecksum(d.data(), nullptr, 0, nullptr, 0);
+    EXPECT_EQ(RequestGetDeviceCount(d.data(), nullptr, 0, checksum, nullptr), 0);
+}
+
+TEST_F(VirtualKeyboardTest, ReportWithAWrongChecksumIsAnsweredWithAnError) {
+    ConfigReport report = BuildRequest(CMD_BEGIN, 0, 0);
+    report[1] ^= 0x10;
+    ConfigReport answer{};
+    size_t received = 0;
+    ASSERT_EQ(Exchange().ExchangeReport(report.data(), 64, answer.data(), 64, &received), 1);
+    EXPECT_EQ(answer[REPORT_STATUS_AT], 0xFF);
+}
+
+TEST_F(VirtualKeyboardTest, WritesOutsideAnAreaAreRefused) {
+    std::vector<uint8_t> bytes(4096 + 1, 1);
+    EXPECT_EQ(CmdWriteLighting(Exchange(), bytes.data(), 56, 100), RESULT_STATUS_FF);
+    EXPECT_EQ(CmdWriteMacros(Exchange(), bytes.data(), bytes.size()), RESULT_STATUS_FF);
+    uint8_t config[CONFIG_BLOCK_SIZE] = {};
+    ASSERT_EQ(CmdReadConfig(Exchange(), config), RESULT_OK);
+    config[CONFIG_ACTIVE_PROFILE] = 3;
+    EXPECT_EQ(CmdWriteConfig(Exchange(), config), RESULT_STATUS_FF);
+}
+
+TEST_F(VirtualKeyboardTest, RemembersWritesAcrossARestart) {
+    const std::vector<uint8_t> block(KEY_BLOCK_SIZE, 0x42);
+    ASSERT_EQ(CmdBegin(Exchange()), RESULT_OK);
+    ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 1), RESULT_OK);
+    ASSERT_EQ(CmdEnd(Exchange()), RESULT_OK);
+    RestartLibrary();
+    EXPECT_EQ(KeyBlock(1), block);
+}
+
+TEST_F(VirtualKeyboardTest, DamagedStateFileMeansFactoryMemory) {
+    const auto factory = KeyBlock(0);
+    const std::vector<uint8_t> block(KEY_BLOCK_SIZE, 0x42);
+    ASSERT_EQ(CmdBegin(Exchange()), RESULT_OK);
+    ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 0), RESULT_OK);
+    ASSERT_EQ(CmdEnd(Exchange()), RESULT_OK);
+    std::ofstream(StatePath(), std::ios::binary | std::ios::trunc) << "short";
+    RestartLibrary();
+    EXPECT_EQ(KeyBlock(0), factory);
+}
+
+TEST_F(VirtualKeyboardTest, FactoryTableGivesEachGKeyOnePosition) {
+    std::vector<uint8_t> table(KEY_BLOCK_SIZE);
+    ASSERT_EQ(CmdReadDefaultKeys(Exchange(), table.data()), RESULT_OK);
+    std::map<int, int> gKeys;
+    std::map<int, int> codes;
+    for (size_t p = 0; p < 126; ++p) {
+        const int code = table[3 * p] << 16 | table[3 * p + 1] << 8 | table[3 * p + 2];
+        if (code != 0) {
+            codes[code]++;
+        }
+        if (table[3 * p] == 0x06 && table[3 * p + 1] == 0xA2) {
+            gKeys[table[3 * p + 2]]++;
+        }
+    }
+    for (int n = 1; n <= 18; ++n) {
+        EXPECT_EQ(gKeys[n], 1) << "G key " << n;
+    }
+    for (const auto& [code, count] : codes) {
+        EXPECT_EQ(count, 1) << std::hex << "code " << code;
+    }
+    EXPECT_EQ(codes.size(), 105u + 1 + 18);  // keys, Fn, G keys
+    EXPECT_EQ(KeyBlock(0), table);
+}
+
+TEST_F(ListeningTest, ConsumerCodesReachTheConsumerChannel) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    ASSERT_EQ(ZozSim_SendConsumerCode(0x1811), 1);
+    EXPECT_TRUE(Eventually([] { return heard.reports == 1; }));
+    EXPECT_EQ(heard.lastCode, 0x1811);
+    ASSERT_EQ(ZozSim_PressBankKey(), 1);
+    EXPECT_TRUE(Eventually([] { return heard.reports == 2; }));
+    EXPECT_EQ(heard.lastCode, 0x02FF);
+    EXPECT_EQ(TraceLines('C'), (std::vector<std::string>{"C 1811", "C 02ff"}));
+}
+
+TEST_F(ListeningTest, PluggingChangesTheDeviceCount) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    EXPECT_TRUE(Eventually([] { return heard.countChanges == 1; }));
+    EXPECT_EQ(heard.lastCount, 0);
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 0u);
+    EXPECT_EQ(ZozSim_SendConsumerCode(0x0401), 0);  // an absent keyboard says nothing
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    EXPECT_TRUE(Eventually([] { return heard.countChanges == 2; }));
+    EXPECT_EQ(heard.lastCount, 1);
+    EXPECT_EQ(TraceLines('D'), (std::vector<std::string>{"D 0", "D 1"}));
+}
+
+TEST_F(ListeningTest, BootCommandUnplugsAndReturnsWithMemoryIntact) {
+    const std::vector<uint8_t> block(KEY_BLOCK_SIZE, 0x17);
+    ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 2), RESULT_OK);
+    Listen(CONFIG_COLLECTION, 0);
+    EXPECT_EQ(CmdEnterBoot(Exchange()), 1);
+    EXPECT_TRUE(Eventually([] { return heard.countChanges == 2; }));
+    EXPECT_EQ(heard.lastCount, 1);
+    EXPECT_EQ(KeyBlock(2), block);
+    const auto sent = TraceLines('N');
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].substr(0, 14), "N 04 00 00 ee ");
+}
+
+TEST_F(ListeningTest, CancelledRequestHearsNothingMore) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    Link().Transport().Cancel(id_);
+    ASSERT_EQ(ZozSim_SendConsumerCode(0x1810), 1);
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(heard.reports, 0);
+    EXPECT_EQ(heard.countChanges, 0);
+}
+
+TEST_F(ListeningTest, SlowConsumerCallbackDoesNotDelayAnswers) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    heard.delayMs = 3000;
+    ASSERT_EQ(ZozSim_SendConsumerCode(0x1801), 1);
+    uint8_t config[CONFIG_BLOCK_SIZE] = {};
+    EXPECT_EQ(CmdReadConfig(Exchange(), config), RESULT_OK);
+    EXPECT_EQ(Requests(), 1u);  // answered at the first attempt
+    EXPECT_TRUE(Eventually([] { return heard.reports == 1; }));
+}
+
+TEST_F(VirtualKeyboardTest, BankStatusWriteIsKeptAndTraced) {
+    const uint8_t status[2] = {0x05, 0x03};
+    uint32_t id = 0;
+    ASSERT_EQ(
+        Link().Transport().StatusWrite(BANK_STATUS_COLLECTION, nullptr, TAG_LED, status, 2, &id),
+        1);
+    EXPECT_NE(id, 0u);
+    uint8_t kept[2] = {};
+    ASSERT_EQ(ZozSim_BankStatus(kept), 1);
+    EXPECT_EQ(kept[1], 0x03);
+    EXPECT_EQ(TraceLines('S'), (std::vector<std::string>{"S 05 03"}));
+}
+
+TEST_F(VirtualKeyboardTest, FailBackendRefusesToStart) {
+    ASSERT_EQ(End(), 1);
+    setenv("ZOZODIZ_BACKEND", "fail", 1);
+    EXPECT_EQ(Init(0), 0);
+    setenv("ZOZODIZ_BACKEND", "sim", 1);
+    RestartLibrary();
+    uint8_t config[CONFIG_BLOCK_SIZE] = {};
+    EXPECT_EQ(CmdReadConfig(Exchange(), config), RESULT_OK);
+}
+
+}  // namespace
+}  // namespace keyloom::test

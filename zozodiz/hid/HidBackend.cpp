@@ -1,0 +1,181 @@
+// The backend for real keyboards: hidapi over hidraw, with udev for hot plug.
+
+#include <hidapi.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "Backend.h"
+#include "HidDiscovery.h"
+#include "HidInterface.h"
+#include "HidrawNode.h"
+#include "KeyboardList.h"
+#include "ReportDescriptor.h"
+#include "UdevMonitor.h"
+
+namespace zozodiz {
+
+namespace {
+
+using OpenInterfaces = std::map<std::string, std::shared_ptr<HidInterface>>;
+
+// Start, Stop and the destructor come from one thread at a time (the library's life cycle);
+// DeviceCount and the writes come from any thread, while the monitor thread changes the list.
+class HidBackend final : public Backend {
+  public:
+    ~HidBackend() override { Stop(); }
+
+    bool Start(BackendEvents& events) override;
+    void Stop() override;
+    unsigned DeviceCount(Collection collection) override;
+    int WriteReport(Collection collection, const uint8_t* data, size_t length) override {
+        return Write(collection, data, length);
+    }
+    // The status bytes start with the report id of the keyboard's indicator output report.
+    int WriteStatus(Collection collection, const uint8_t* data, size_t length) override {
+        return Write(collection, data, length);
+    }
+
+  private:
+    // Re-discovers the keyboards, opens new interfaces and closes vanished or dead ones; returns
+    // the number of keyboards on the configuration collection.
+    unsigned Refresh();
+    void OnHotPlug();
+    int Write(Collection collection, const uint8_t* data, size_t length);
+    OpenInterfaces OpenAll(const KeyboardList& found, OpenInterfaces& previous);
+
+    bool started_ = false;
+    BackendEvents* events_ = nullptr;
+    unsigned configCount_ = 0;  // as last announced; touched by the refreshing thread only
+    std::unique_ptr<UdevMonitor> monitor_;
+
+    std::mutex mutex_;  // guards keyboards_ and open_; never held while raising events
+    KeyboardList keyboards_;
+    OpenInterfaces open_;
+};
+
+bool HidBackend::Start(BackendEvents& events) {
+    if (started_) {
+        return true;
+    }
+    if (hid_init() != 0) {
+        return false;
+    }
+    started_ = true;
+    events_ = &events;
+    // Opened before the first look so that a keyboard plugged in meanwhile is not missed.
+    monitor_ = UdevMonitor::Open();
+    configCount_ = Refresh();
+    if (monitor_) {
+        monitor_->Start([this] { OnHotPlug(); });
+    } else {
+        std::fprintf(stderr,
+                     "ZozOdiz: udev cannot be watched; keyboards plugged in later go "
+                     "unnoticed\n");
+    }
+    return true;
+}
+
+void HidBackend::Stop() {
+    if (!started_) {
+        return;
+    }
+    started_ = false;
+    monitor_.reset();
+    OpenInterfaces closing;
+    {
+        std::lock_guard lock(mutex_);
+        closing.swap(open_);
+        keyboards_ = KeyboardList();
+    }
+    for (auto& entry : closing) {
+        entry.second->StopReading();
+    }
+    closing.clear();
+    configCount_ = 0;
+    events_ = nullptr;
+    hid_exit();
+}
+
+unsigned HidBackend::DeviceCount(Collection collection) {
+    std::lock_guard lock(mutex_);
+    return keyboards_.CountOffering(collection);
+}
+
+int HidBackend::Write(Collection collection, const uint8_t* data, size_t length) {
+    std::shared_ptr<HidInterface> target;
+    {
+        std::lock_guard lock(mutex_);
+        if (const KeyboardInterface* interface = keyboards_.FirstOffering(collection)) {
+            target = open_.at(interface->path);
+        }
+    }
+    // Written outside the list lock: a removal meanwhile leaves the handle alive until done.
+    return target ? target->Write(data, length) : 0;
+}
+
+void HidBackend::OnHotPlug() {
+    const unsigned count = Refresh();
+    if (count != configCount_) {
+        configCount_ = count;
+        events_->OnDeviceCount(count);
+    }
+}
+
+unsigned HidBackend::Refresh() {
+    std::vector<InterfaceRecord> records = DiscoverInterfaces();
+    OpenInterfaces previous;
+    {
+        std::lock_guard lock(mutex_);
+        previous = open_;
+    }
+    OpenInterfaces opened = OpenAll(KeyboardList(records), previous);
+    // Only interfaces that could be opened make keyboards.
+    std::erase_if(records, [&](const InterfaceRecord& r) { return !opened.contains(r.path); });
+    KeyboardList reachable(records);
+    const unsigned count = reachable.CountOffering(kConfigCollection);
+    {
+        std::lock_guard lock(mutex_);
+        open_ = std::move(opened);
+        keyboards_ = std::move(reachable);
+    }
+    // Joined outside the lock: a reader may be handing a report to a sink that writes.
+    for (auto& entry : previous) {
+        entry.second->StopReading();
+    }
+    return count;
+}
+
+// Keeps each interface still listed and still reading, opens the others; what stays in
+// previous has vanished or died.
+OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
+    OpenInterfaces opened;
+    for (const Keyboard& keyboard : found.Keyboards()) {
+        for (const KeyboardInterface& interface : keyboard.interfaces) {
+            const auto kept = previous.find(interface.path);
+            if (kept != previous.end() && kept->second->IsReading()) {
+                opened.insert(previous.extract(kept));
+                continue;
+            }
+            ReportRouter router(
+                interface.collections,
+                ParseReportDescriptor(HidrawNode(interface.path).ReportDescriptor()));
+            if (auto fresh = HidInterface::Open(interface.path, std::move(router), *events_)) {
+                opened.emplace(interface.path, std::move(fresh));
+            }
+        }
+    }
+    return opened;
+}
+
+}  // namespace
+
+std::unique_ptr<Backend> MakeHidBackend() {
+    return std::make_unique<HidBackend>();
+}
+
+}  // namespace zozodiz

@@ -1,0 +1,273 @@
+#include "SimBackend.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+#include "platform/AtomicFile.h"
+#include "platform/UserFolders.h"
+
+namespace zozodiz {
+
+namespace {
+
+constexpr size_t kCommandAt = 3;
+constexpr size_t kStatusAt = 7;
+constexpr uint8_t kEndCommand = 2;
+// How long the keyboard stays away while it restarts into its boot loader.
+constexpr auto kBootAbsence = std::chrono::milliseconds(500);
+
+bool IsOurCollection(Collection collection) {
+    return collection == kConfigCollection || collection == kConsumerCollection ||
+           collection == kBankStatusCollection;
+}
+
+// A fault changes what the keyboard answers, or keeps it from answering.
+std::optional<Report> ApplyFault(int fault, Report answer) {
+    static constexpr struct {
+        int fault;
+        size_t byte;
+        uint8_t value;
+    } kFaultBytes[] = {
+        {ZOZSIM_FAULT_STATUS_FE, kStatusAt, 0xFE},
+        {ZOZSIM_FAULT_STATUS_FF, kStatusAt, 0xFF},
+    };
+    if (fault == ZOZSIM_FAULT_NO_ANSWER) {
+        return std::nullopt;
+    }
+    if (fault == ZOZSIM_FAULT_WRONG_COMMAND) {
+        answer[kCommandAt] = static_cast<uint8_t>(answer[kCommandAt] + 1);
+    }
+    for (const auto& entry : kFaultBytes) {
+        if (entry.fault == fault) {
+            answer[entry.byte] = entry.value;
+        }
+    }
+    return answer;
+}
+
+}  // namespace
+
+SimBackend::SimBackend() : memory_(SimMemory::Factory()), keyboard_(memory_) {}
+
+SimBackend::~SimBackend() {
+    Stop();
+}
+
+std::string SimBackend::StatePath() {
+    const char* path = std::getenv("ZOZODIZ_SIM_STATE");
+    if (path != nullptr && path[0] != '\0') {
+        return path;
+    }
+    const std::string folder = keyloom::StateHome() + "/keyloom";
+    keyloom::EnsureFolder(folder);
+    return folder + "/zozodiz-sim.state";
+}
+
+bool SimBackend::Start(BackendEvents& events) {
+    std::lock_guard lock(mutex_);
+    events_ = &events;
+    stopping_ = false;
+    statePath_ = StatePath();
+    const auto bytes = keyloom::ReadWholeFile(statePath_);
+    const auto stored = bytes ? SimMemory::Deserialize(*bytes) : std::nullopt;
+    // A missing or damaged state file means a keyboard fresh from the factory.
+    memory_ = stored ? *stored : SimMemory::Factory();
+    return true;
+}
+
+void SimBackend::Stop() {
+    stopping_ = true;
+    if (replug_.joinable()) {
+        replug_.join();
+    }
+    std::lock_guard lock(mutex_);
+    if (keyboard_.TakeChanged()) {
+        SaveLocked();
+    }
+    events_ = nullptr;
+}
+
+unsigned SimBackend::DeviceCount(Collection collection) {
+    std::lock_guard lock(mutex_);
+    return plugged_ && IsOurCollection(collection) ? 1 : 0;
+}
+
+int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t length) {
+    uint32_t latency;
+    {
+        std::lock_guard lock(mutex_);
+        if (!plugged_ || collection != kConfigCollection) {
+            return 0;
+        }
+        latency = latencyMicroseconds_;
+    }
+    if (latency > 0) {
+        std::this_thread::sleep_for(std::chrono::microseconds(latency));
+    }
+    if (SimKeyboard::IsEnterBoot({data, length})) {
+        Unplug();
+        if (replug_.joinable()) {
+            replug_.join();
+        }
+        replug_ = std::thread(&SimBackend::ReplugAfterBoot, this);
+        return 1;
+    }
+    const auto answer = AnswerRequest(data, length);
+    BackendEvents* events = events_;
+    if (answer && events != nullptr) {
+        events->OnInputReport(kConfigCollection, answer->data(), answer->size());
+    }
+    return 1;
+}
+
+std::optional<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t length) {
+    std::lock_guard lock(mutex_);
+    ++requestCount_;
+    auto answer = keyboard_.Answer({data, length});
+    // Write sequences end with the end command: that is when the memory goes to the file.
+    if (length > kCommandAt && data[kCommandAt] == kEndCommand && keyboard_.TakeChanged()) {
+        SaveLocked();
+    }
+    const auto fault = faults_.find(requestCount_);
+    if (fault != faults_.end() && answer) {
+        answer = ApplyFault(fault->second, *answer);
+        faults_.erase(fault);
+    }
+    return answer;
+}
+
+int SimBackend::WriteStatus(Collection collection, const uint8_t* data, size_t length) {
+    std::lock_guard lock(mutex_);
+    if (!plugged_ || collection != kBankStatusCollection || length != sizeof bankStatus_) {
+        return 0;
+    }
+    std::copy_n(data, length, bankStatus_);
+    return 1;
+}
+
+int SimBackend::Plug() {
+    SetPlugged(true);
+    return 1;
+}
+
+int SimBackend::Unplug() {
+    SetPlugged(false);
+    return 1;
+}
+
+void SimBackend::SetPlugged(bool plugged) {
+    BackendEvents* events;
+    {
+        std::lock_guard lock(mutex_);
+        if (plugged_ == plugged) {
+            return;
+        }
+        plugged_ = plugged;
+        events = events_;
+    }
+    if (events != nullptr) {
+        events->OnDeviceCount(plugged ? 1 : 0);
+    }
+}
+
+void SimBackend::ReplugAfterBoot() {
+    const auto until = std::chrono::steady_clock::now() + kBootAbsence;
+    while (!stopping_ && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!stopping_) {
+        Plug();
+    }
+}
+
+int SimBackend::SendConsumerCode(uint16_t code) {
+    BackendEvents* events;
+    {
+        std::lock_guard lock(mutex_);
+        if (!plugged_) {
+            return 0;
+        }
+        events = events_;
+    }
+    const uint8_t payload[2] = {static_cast<uint8_t>(code), static_cast<uint8_t>(code >> 8)};
+    if (events != nullptr) {
+        events->OnInputReport(kConsumerCollection, payload, sizeof payload);
+    }
+    return 1;
+}
+
+int SimBackend::SetLatency(uint32_t microseconds) {
+    std::lock_guard lock(mutex_);
+    latencyMicroseconds_ = microseconds;
+    return 1;
+}
+
+int SimBackend::InjectFault(uint32_t nth, int fault) {
+    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_STATUS_FF) {
+        return 0;
+    }
+    std::lock_guard lock(mutex_);
+    faults_[requestCount_ + nth] = fault;
+    return 1;
+}
+
+int SimBackend::FactoryReset() {
+    {
+        std::lock_guard lock(mutex_);
+        memory_ = SimMemory::Factory();
+        faults_.clear();
+        latencyMicroseconds_ = 0;
+        requestCount_ = 0;
+        bankStatus_[0] = bankStatus_[1] = 0;
+        keyboard_.TakeChanged();
+        SaveLocked();
+    }
+    SetPlugged(true);
+    return 1;
+}
+
+int SimBackend::ReadMemory(int area, uint32_t offset, uint8_t* out, uint32_t length) {
+    std::lock_guard lock(mutex_);
+    const auto bytes = memory_.Area(area);
+    if (out == nullptr || static_cast<uint64_t>(offset) + length > bytes.size()) {
+        return 0;
+    }
+    std::copy_n(bytes.begin() + offset, length, out);
+    return 1;
+}
+
+int SimBackend::WriteMemory(int area, uint32_t offset, const uint8_t* data, uint32_t length) {
+    std::lock_guard lock(mutex_);
+    const auto bytes = memory_.Area(area);
+    if (data == nullptr || static_cast<uint64_t>(offset) + length > bytes.size()) {
+        return 0;
+    }
+    std::copy_n(data, length, bytes.begin() + offset);
+    SaveLocked();
+    return 1;
+}
+
+int SimBackend::BankStatus(uint8_t* out2) {
+    std::lock_guard lock(mutex_);
+    if (out2 == nullptr) {
+        return 0;
+    }
+    std::copy_n(bankStatus_, 2, out2);
+    return 1;
+}
+
+uint32_t SimBackend::RequestCount() {
+    std::lock_guard lock(mutex_);
+    return requestCount_;
+}
+
+void SimBackend::SaveLocked() {
+    keyloom::WriteFileAtomically(statePath_, memory_.Serialize());
+}
+
+std::unique_ptr<Backend> MakeSimBackend() {
+    return std::make_unique<SimBackend>();
+}
+
+}  // namespace zozodiz

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "Backend.h"
+#include "SimKeyboard.h"
+#include "SimMemory.h"
+
+namespace zozodiz {
+
+// The virtual keyboard as a backend: one keyboard, plugged in from the start, that keeps its
+// memory in a state file (ZOZODIZ_SIM_STATE, by default under the user's state folder) so it
+// remembers what was written, like the real one.
+class SimBackend final : public Backend {
+  public:
+    SimBackend();
+    ~SimBackend() override;
+
+    bool Start(BackendEvents& events) override;
+    void Stop() override;
+    unsigned DeviceCount(Collection collection) override;
+    int WriteReport(Collection collection, const uint8_t* data, size_t length) override;
+    int WriteStatus(Collection collection, const uint8_t* data, size_t length) override;
+
+    // What tests and benchmarks drive.
+    int Plug();
+    int Unplug();
+    int SendConsumerCode(uint16_t code);
+    int SetLatency(uint32_t microseconds);
+    int InjectFault(uint32_t nth, int fault);
+    int FactoryReset();
+    int ReadMemory(int area, uint32_t offset, uint8_t* out, uint32_t length);
+    int WriteMemory(int area, uint32_t offset, const uint8_t* data, uint32_t length);
+    int BankStatus(uint8_t* out2);
+    uint32_t RequestCount();
+
+    static std::string StatePath();
+
+  private:
+    std::optional<Report> AnswerRequest(const uint8_t* data, size_t length);
+    void SetPlugged(bool plugged);
+    void ReplugAfterBoot();
+    void SaveLocked();
+
+    std::mutex mutex_;  // guards everything below; never held while raising an event
+    std::atomic<BackendEvents*> events_{nullptr};
+    SimMemory memory_;
+    SimKeyboard keyboard_;
+    std::string statePath_;
+    bool plugged_ = true;
+    uint32_t latencyMicroseconds_ = 0;
+    uint32_t requestCount_ = 0;
+    std::map<uint32_t, int> faults_;  // request number -> fault
+    uint8_t bankStatus_[2] = {0, 0};
+    std::thread replug_;
+    std::atomic<bool> stopping_{false};
+};
+
+}  // namespace zozodiz

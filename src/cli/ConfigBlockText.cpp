@@ -1,0 +1,48 @@
+#include "cli/ConfigBlockText.h"
+
+#include <cstdio>
+
+#include "device/ConfigCommands.h"
+
+namespace keyloom {
+
+namespace {
+
+std::string HexLines(const uint8_t* bytes, size_t count) {
+    std::string text;
+    char cell[8];
+    for (size_t i = 0; i < count; ++i) {
+        if (i % 16 == 0) {
+            std::snprintf(cell, sizeof cell, "  %02zu:", i);
+            text += cell;
+        }
+        std::snprintf(cell, sizeof cell, " %02x", bytes[i]);
+        text += cell;
+        if (i % 16 == 15 || i + 1 == count) {
+            text += '\n';
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ConfigBlockText(const uint8_t* block) {
+    std::string modes;
+    for (size_t i = 0; i < CONFIG_MODE_COUNT; ++i) {
+        const uint8_t mode = block[CONFIG_MODE_LIST + i];
+        if (mode != 0) {
+            modes += (modes.empty() ? "" : " ") + std::to_string(mode);
+        }
+    }
+    const unsigned units = block[CONFIG_MACRO_UNITS];
+    std::string text = "Configuration block (" + std::to_string(CONFIG_BLOCK_SIZE) + " bytes)\n";
+    text += "  active profile: " + std::to_string(block[CONFIG_ACTIVE_PROFILE] + 1) + "\n";
+    text += "  macro memory:   " + std::to_string(units * MACRO_MEMORY_UNIT) + " bytes (" +
+            std::to_string(units) + " x " + std::to_string(MACRO_MEMORY_UNIT) + ")\n";
+    text += "  lighting modes: " + (modes.empty() ? std::string("none") : modes) + "\n";
+    text += "  bytes:\n" + HexLines(block, CONFIG_BLOCK_SIZE);
+    return text;
+}
+
+}  // namespace keyloom

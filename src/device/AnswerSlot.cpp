@@ -1,0 +1,53 @@
+#include "device/AnswerSlot.h"
+
+#include <algorithm>
+
+namespace keyloom {
+
+void AnswerSlot::Arm(uint8_t* buffer, size_t capacity) {
+    std::lock_guard lock(mutex_);
+    buffer_ = buffer;
+    capacity_ = capacity;
+    received_ = 0;
+    signalled_ = false;
+    inFlight_ = true;
+}
+
+bool AnswerSlot::InFlight() const {
+    std::lock_guard lock(mutex_);
+    return inFlight_;
+}
+
+void AnswerSlot::ClearInFlight() {
+    std::lock_guard lock(mutex_);
+    inFlight_ = false;
+}
+
+void AnswerSlot::Deliver(const uint8_t* data, size_t length) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!inFlight_ || buffer_ == nullptr) {
+            return;
+        }
+        received_ = std::min(length, capacity_);
+        std::copy_n(data, received_, buffer_);
+        signalled_ = true;
+    }
+    answered_.notify_all();
+}
+
+AnswerSlot::Wait AnswerSlot::WaitForAnswer(std::chrono::milliseconds timeout) {
+    std::unique_lock lock(mutex_);
+    if (!answered_.wait_for(lock, timeout, [this] { return signalled_; })) {
+        return Wait::kTimedOut;
+    }
+    signalled_ = false;
+    return Wait::kAnswered;
+}
+
+size_t AnswerSlot::ReceivedLength() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+}  // namespace keyloom

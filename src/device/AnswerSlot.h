@@ -1,0 +1,38 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+
+namespace keyloom {
+
+// Where the keyboard's answer to the exchange in flight lands. The answer arrives on a
+// transport thread; the exchanging thread waits for it on an auto-reset event.
+class AnswerSlot {
+  public:
+    enum class Wait { kAnswered, kTimedOut };
+
+    // Points the slot at the caller's buffer, resets the event and marks an exchange in flight.
+    void Arm(uint8_t* buffer, size_t capacity);
+    bool InFlight() const;
+    // Ends the exchange in flight: a late answer is dropped from now on.
+    void ClearInFlight();
+    // Takes an answer while an exchange is in flight; drops it otherwise.
+    void Deliver(const uint8_t* data, size_t length);
+    // Waits for the event and resets it.
+    Wait WaitForAnswer(std::chrono::milliseconds timeout);
+    size_t ReceivedLength() const;
+
+  private:
+    mutable std::mutex mutex_;
+    std::condition_variable answered_;
+    uint8_t* buffer_ = nullptr;
+    size_t capacity_ = 0;
+    size_t received_ = 0;
+    bool inFlight_ = false;
+    bool signalled_ = false;
+};
+
+}  // namespace keyloom

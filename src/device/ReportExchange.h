@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <mutex>
+
+#include "device/AnswerSlot.h"
+#include "device/TransportCalls.h"
+
+namespace keyloom {
+
+// Sends configuration requests and waits for their answers, one exchange at a time.
+class ReportExchange {
+  public:
+    ReportExchange(const TransportCalls& transport, AnswerSlot& slot)
+        : transport_(transport), slot_(slot) {}
+
+    // Sends the request and waits up to 1000 ms for an answer carrying the same command, three
+    // attempts at most. 1: answered (received set; a status error after the third attempt is
+    // returned as an answer too); 0: no keyboard; -1: send refused; -2: no matching answer.
+    int ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
+                       size_t answerCapacity, size_t* received);
+
+    // Sends without waiting for an answer; the transport's result.
+    int SendReportNoWait(const uint8_t* request, size_t requestLength);
+
+    const TransportCalls& Transport() const { return transport_; }
+
+  private:
+    int Attempts(const uint8_t* request, uint8_t* answer, size_t answerCapacity, size_t* received);
+
+    const TransportCalls& transport_;
+    AnswerSlot& slot_;
+    std::mutex exchangeLock_;  // held for a whole exchange, so threads take turns
+};
+
+}  // namespace keyloom

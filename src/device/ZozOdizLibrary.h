@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "ZozOdiz.h"
+
+namespace keyloom {
+
+// The twelve exports of the transport library, looked up by name.
+struct ZozOdizExports {
+    decltype(&::Debug) Debug = nullptr;
+    decltype(&::Init) Init = nullptr;
+    decltype(&::End) End = nullptr;
+    decltype(&::RequestGetDeviceCount) RequestGetDeviceCount = nullptr;
+    decltype(&::DeleteRequestFromUnitId) DeleteRequestFromUnitId = nullptr;
+    decltype(&::DeleteRequestFromHandle) DeleteRequestFromHandle = nullptr;
+    decltype(&::RequestWrite) RequestWrite = nullptr;
+    decltype(&::RequestWriteOne) RequestWriteOne = nullptr;
+    decltype(&::RequestStatusWrite) RequestStatusWrite = nullptr;
+    decltype(&::RequestStatusGet) RequestStatusGet = nullptr;
+    decltype(&::RequestAsyncRead) RequestAsyncRead = nullptr;
+    decltype(&::RequestStatusSetFeature) RequestStatusSetFeature = nullptr;
+};
+
+inline constexpr const char* kZozOdizFileName = "libZozOdiz.so";
+
+// Loads libZozOdiz.so from the folder (with a trailing '/') and looks up every export. Nothing
+// when the library or any export is missing. The library is never unloaded: its threads call
+// back into the tool for as long as the process lives.
+std::unique_ptr<ZozOdizExports> LoadZozOdiz(const std::string& folder);
+
+}  // namespace keyloom

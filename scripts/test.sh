@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test; then builds the core, the transport library and their
+# tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+bash scripts/build.sh build
+(cd build && ctest --output-on-failure -j2 --timeout 120)
+
+bash scripts/build.sh build-sanitize -DKEYLOOM_SANITIZE=ON -DKEYLOOM_WITH_GUI=OFF
+(cd build-sanitize &&
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j2 --timeout 240)

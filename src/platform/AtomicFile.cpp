@@ -26,6 +26,17 @@ bool WriteAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
+// The rename itself lasts only once the folder's entry is on disk.
+void SyncFolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
@@ -34,13 +45,16 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     if (fd < 0) {
         return false;
     }
-    fchmod(fd, 0644);
+    // The new file keeps the permissions of the one it replaces.
+    struct stat previous {};
+    fchmod(fd, stat(path.c_str(), &previous) == 0 ? (previous.st_mode & 07777) : 0644);
     const bool written = WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
+    SyncFolderOf(path);
     return true;
 }
 

@@ -48,9 +48,15 @@ std::string RuntimeHome() {
     if (value != nullptr && value[0] == '/') {
         return value;
     }
-    // Without a session runtime folder, a folder of our own that only this user may enter.
+    // Without a session runtime folder, a folder of our own that only this user may enter. One
+    // that someone else made beforehand (another owner, a link, open to others) is not used.
     const std::string folder = "/tmp/keyloom-" + std::to_string(getuid());
     mkdir(folder.c_str(), 0700);
+    struct stat info {};
+    if (lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != getuid() ||
+        (info.st_mode & 0077) != 0) {
+        return std::string();
+    }
     return folder;
 }
 

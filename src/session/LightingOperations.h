@@ -1,0 +1,37 @@
+#pragma once
+
+// Reading the keyboard's lighting into memory and writing the fields of the lighting record of
+// the profile in view.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "session/LightingContext.h"
+
+namespace keyloom {
+
+// Empties the mode box, reads the mode list and the three lighting records, takes the values of
+// the profile in view and switches the lighting view on when the settings file says it was left
+// on. 0; -1 when the configuration block cannot be read: the mode box and the mode list stay
+// empty and everything else is kept. A record whose read fails keeps its previous bytes.
+int ReadLightingState(LightingContext& lighting);
+
+// The same after the keyboard changed profile by itself: when the keyboard has the user mode,
+// the user presets are reloaded and uploaded inside the read, and the lighting view follows the
+// settings file both ways.
+int ReadLightingStateAfterProfileChange(LightingContext& lighting);
+
+// Writes `count` bytes at a field of the record of the profile in view. The write's result;
+// -201, nothing sent, when they do not fit in the record.
+int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes, size_t count);
+
+// Writes what choosing the mode sets (the mode byte, with the multicolour flag for the modes that
+// use it; nothing for mode 19 or no mode) and makes it the current mode. The writes' result, 1
+// when nothing is written.
+int WriteMode(LightingContext& lighting, int mode);
+
+// Writes the default record over the first 35 bytes of the profile in view, which also resets
+// the report rate; memory takes the same bytes. The write's result.
+int WriteDefaultLighting(LightingContext& lighting);
+
+}  // namespace keyloom

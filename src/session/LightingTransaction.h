@@ -1,0 +1,26 @@
+#pragma once
+
+// Lighting changes reach the keyboard as one transaction: begin, the writes, end. A failed begin
+// or end does not stop the writes, and the callers ignore the results as a rule: the next read
+// of the lighting shows what the keyboard really took.
+
+#include "device/ConfigCommands.h"
+#include "device/DeviceResult.h"
+
+namespace keyloom {
+
+// The result of `writes`.
+template <typename Writes>
+int InLightingTransaction(ReportExchange& exchange, Writes&& writes) {
+    CmdBegin(exchange);
+    const int result = writes();
+    CmdEnd(exchange);
+    return result;
+}
+
+// For a series of writes that all go out: the first result that is not success.
+inline int FirstFailure(int soFar, int next) {
+    return soFar != RESULT_OK ? soFar : next;
+}
+
+}  // namespace keyloom

@@ -2,87 +2,96 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/ConfigBlockText.h"
-#include "device/ConfigCommands.h"
-#include "device/DeviceLink.h"
-#include "session/DeviceChannels.h"
-#include "session/TransportCallback.h"
+#include "cli/CtlCommands.h"
+#include "cli/CtlSession.h"
+#include "platform/InstanceLock.h"
 
 namespace {
 
 using namespace keyloom;
 
-const char kUsage[] =
-    "Usage: keyloomctl [--simulate] COMMAND\n"
-    "\n"
-    "Options:\n"
-    "  --simulate   use the built-in virtual keyboard instead of a real one\n"
-    "  --help       show this text\n"
-    "\n"
-    "Commands:\n"
-    "  config       read the keyboard's configuration block and print it\n";
+constexpr int kExitUsage = 2;
+constexpr int kExitToolRunning = 3;
 
-int ReadConfigCommand(DeviceLink& link) {
-    uint8_t block[CONFIG_BLOCK_SIZE] = {};
-    const int result = CmdReadConfig(link.Exchange(), block);
-    if (result != 1) {
-        std::fprintf(stderr, "keyloomctl: the keyboard did not answer (result %d)\n", result);
-        return 1;
+std::string Usage() {
+    std::string text =
+        "Usage: keyloomctl [--simulate] [--yes | --no] COMMAND [ARGUMENT]\n"
+        "\n"
+        "Options:\n"
+        "  --simulate   use the built-in virtual keyboard instead of a real one\n"
+        "  --yes, --no  answer every question with Yes or No (default: the question's\n"
+        "               default button)\n"
+        "  --help       show this text\n"
+        "\n"
+        "Commands:\n";
+    for (const auto& command : CtlCommands()) {
+        std::string left = std::string("  ") + command.name;
+        if (command.argument[0] != '\0') {
+            left += std::string(" ") + command.argument;
+        }
+        left.resize(std::max<size_t>(left.size() + 1, 17), ' ');
+        text += left + command.help + "\n";
     }
-    std::fputs(ConfigBlockText(block).c_str(), stdout);
-    return 0;
+    text +=
+        "\nMessages the tool would show in a message box are printed to standard error.\n"
+        "Exit code 0 on success, 1 when the command failed, 2 for wrong usage, 3 while Keyloom\n"
+        "itself is running.\n";
+    return text;
 }
 
-struct Command {
-    const char* name;
-    int (*run)(DeviceLink& link);
+struct Arguments {
+    std::optional<MessageAnswer> answers;
+    std::vector<std::string> words;
 };
 
-constexpr Command kCommands[] = {
-    {"config", &ReadConfigCommand},
-};
-
-const Command* FindCommand(const std::string& name) {
-    for (const auto& command : kCommands) {
-        if (name == command.name) {
-            return &command;
-        }
-    }
-    return nullptr;
+int UsageError(const std::string& reason) {
+    std::fprintf(stderr, "keyloomctl: %s\n\n%s", reason.c_str(), Usage().c_str());
+    return kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> words;
+    Arguments arguments;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
         if (word == "--help" || word == "-h") {
-            std::fputs(kUsage, stdout);
+            std::fputs(Usage().c_str(), stdout);
             return 0;
         }
         if (word == "--simulate") {
             setenv("ZOZODIZ_BACKEND", "sim", 1);
+        } else if (word == "--yes" || word == "--no") {
+            arguments.answers = word == "--yes" ? MessageAnswer::kYes : MessageAnswer::kNo;
+        } else if (word.rfind("--", 0) == 0) {
+            return UsageError("unknown option " + word);
         } else {
-            words.push_back(word);
+            arguments.words.push_back(word);
         }
     }
-    if (words.size() != 1 || FindCommand(words[0]) == nullptr) {
-        std::fprintf(stderr, "keyloomctl: %s\n%s",
-                     words.empty() ? "no command given" : "unknown command or extra words", kUsage);
-        return 2;
+    if (arguments.words.empty()) {
+        return UsageError("no command given");
     }
-    DeviceLink& link = BindDeviceLinkOrExit();
-    AttachDeviceLink(&link);
-    DeviceChannels channels(link);
-    channels.OpenControlChannel();
-    if (link.Transport().DeviceCount(CONFIG_COLLECTION) == 0) {
-        std::fprintf(stderr, "keyloomctl: no keyboard found\n");
-        return 1;
+    const CtlCommand* command = FindCtlCommand(arguments.words[0]);
+    if (command == nullptr) {
+        return UsageError("unknown command " + arguments.words[0]);
     }
-    return FindCommand(words[0])->run(link);
+    const size_t expected = command->argument[0] != '\0' ? 2 : 1;
+    if (arguments.words.size() != expected) {
+        return UsageError(
+            std::string(command->name) +
+            (expected == 2 ? " takes " + std::string(command->argument) : " takes no argument"));
+    }
+    if (InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK)) {
+        std::fprintf(stderr,
+                     "keyloomctl: Keyloom is running; exit it first (tray menu, Exit), since "
+                     "both would talk to the keyboard at once\n");
+        return kExitToolRunning;
+    }
+    CtlSession ctl(arguments.answers);
+    return command->run(ctl, expected == 2 ? arguments.words[1] : std::string());
 }

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
+#include <functional>
 #include <string>
+#include <thread>
 
 #include "device/DeviceLink.h"
 #include "model/DefaultKeyMatrix.h"
 #include "model/WorkingProfile.h"
 #include "session/AppContext.h"
+#include "session/DeviceChannels.h"
+#include "session/DeviceImage.h"
+#include "session/WindowMessages.h"
 
 namespace keyloom {
 
@@ -26,8 +33,41 @@ struct KeyboardSession {
     SessionPaths paths;
 
     WorkingProfile profile;  // under context.profileLock
-    // The keyboard's factory key table; replaced at each arrival of the keyboard.
+    // The keyboard's factory key table; replaced at each arrival of the keyboard, under
+    // context.deviceImageLock.
     KeyBlockBytes defaultKeyMatrix = BuiltInDefaultKeyMatrix();
+
+    // The standing requests to the keyboard, the bank status write and the G-key bank.
+    DeviceChannels channels{link};
+
+    // The tray icon shown, and the one it goes back to when the special state ends.
+    std::atomic<int> trayIcon{TRAY_ICON_NO_KEYBOARD};
+    std::atomic<int> normalTrayIcon{TRAY_ICON_NO_KEYBOARD};
+    // Set while a tray icon worker changes the icon; the next one waits for it.
+    std::atomic<bool> trayIconBusy{false};
+
+    DeviceImage deviceImage;  // under context.deviceImageLock
+
+    // Threads started with StartSessionThread that have not ended yet.
+    std::atomic<int> runningThreads{0};
 };
+
+// Starts a thread that ends by itself (a device-state or tray icon worker, a busy indicator).
+// It is detached but counted, so that whoever lets the session go can wait for it first.
+inline void StartSessionThread(KeyboardSession& session, std::function<void()> work) {
+    ++session.runningThreads;
+    std::thread([&session, work = std::move(work)] {
+        work();
+        --session.runningThreads;
+    }).detach();
+}
+
+// Waits until every thread started with StartSessionThread has ended. Not to be called on the
+// window thread while a worker may still be sending it a message.
+inline void WaitForSessionThreads(const KeyboardSession& session) {
+    while (session.runningThreads > 0) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+}
 
 }  // namespace keyloom

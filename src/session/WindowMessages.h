@@ -29,6 +29,8 @@ inline constexpr uint32_t TAG_KILL = 0x4C4C494B;
 inline constexpr uint32_t MSG_APPLY = 0x001E;
 // The timer notification of the window system.
 inline constexpr uint32_t MSG_TIMER = 0x0113;
+// A command of a control or menu: wParam is the command id.
+inline constexpr uint32_t MSG_COMMAND = 0x0111;
 
 // The main window's timers.
 inline constexpr uint32_t TIMER_BUSY = 1050;              // 50 ms, next busy animation frame

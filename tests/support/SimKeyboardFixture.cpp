@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "device/ConfigReport.h"
 #include "session/DeviceChannels.h"
 #include "session/TransportCallback.h"
 #include "support/TestEnvironment.h"
@@ -28,6 +29,12 @@ std::string ReadTrace() {
     return text.str();
 }
 
+// Consumer codes and device-count changes reach the session a test attaches, if any.
+void OpenChannels() {
+    ASSERT_EQ(channels->OpenControlChannel(), 1);
+    ASSERT_EQ(channels->OpenConsumerChannel(), 1);
+}
+
 }  // namespace
 
 void SimKeyboardTest::SetUpTestSuite() {
@@ -44,13 +51,13 @@ void SimKeyboardTest::SetUpTestSuite() {
     boundLink = link.release();  // the library calls into it until the program ends
     AttachDeviceLink(boundLink);
     channels = new DeviceChannels(*boundLink);
-    ASSERT_EQ(channels->OpenControlChannel(), 1);
+    OpenChannels();
 }
 
 void SimKeyboardTest::RestartLibrary() {
     ASSERT_EQ(End(), 1);
     ASSERT_EQ(Init(0), 1);
-    ASSERT_EQ(channels->OpenControlChannel(), 1);
+    OpenChannels();
 }
 
 void SimKeyboardTest::SetUp() {
@@ -77,6 +84,18 @@ std::vector<std::string> SimKeyboardTest::TraceLines(char kind) const {
         }
     }
     return lines;
+}
+
+std::vector<WrittenRequest> SimKeyboardTest::WrittenRequests() const {
+    std::vector<WrittenRequest> requests;
+    for (const auto& line : TraceLines('W')) {
+        const auto bytes = TraceBytes(line);
+        const auto data = bytes.begin() + REPORT_DATA_AT;
+        requests.push_back({bytes[REPORT_COMMAND_AT],
+                            bytes[REPORT_OFFSET_AT] | (bytes[REPORT_OFFSET_AT + 1] << 8),
+                            std::vector<uint8_t>(data, data + bytes[REPORT_LENGTH_AT])});
+    }
+    return requests;
 }
 
 std::vector<int> TraceBytes(const std::string& line) {

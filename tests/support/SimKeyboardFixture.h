@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,13 @@
 #include "device/DeviceLink.h"
 
 namespace keyloom::test {
+
+// A configuration request as the keyboard received it.
+struct WrittenRequest {
+    int command;
+    int offset;
+    std::vector<uint8_t> data;  // as many bytes as the length field says
+};
 
 // Tests that talk to the virtual keyboard through the real libZozOdiz.so: the library is bound
 // once per test program (as in the tool), with its state file and trace in the test's private
@@ -19,6 +27,8 @@ class SimKeyboardTest : public ::testing::Test {
     static ReportExchange& Exchange() { return Link().Exchange(); }
     // Trace lines written since this test started, optionally only those of one kind.
     std::vector<std::string> TraceLines(char kind = 0) const;
+    // The configuration requests written since this test started.
+    std::vector<WrittenRequest> WrittenRequests() const;
 
   protected:
     static void SetUpTestSuite();

@@ -13,6 +13,7 @@ namespace {
 
 constexpr size_t kCommandAt = 3;
 constexpr size_t kStatusAt = 7;
+constexpr uint8_t kBeginCommand = 1;
 constexpr uint8_t kEndCommand = 2;
 // How long the keyboard stays away while it restarts into its boot loader.
 constexpr auto kBootAbsence = std::chrono::milliseconds(500);
@@ -125,8 +126,13 @@ std::optional<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t leng
     std::lock_guard lock(mutex_);
     ++requestCount_;
     auto answer = keyboard_.Answer({data, length});
-    // Write sequences end with the end command: that is when the memory goes to the file.
-    if (length > kCommandAt && data[kCommandAt] == kEndCommand && keyboard_.TakeChanged()) {
+    // The memory goes to the file when a write sequence ends, or at once for a write sent on
+    // its own (the active profile is changed that way).
+    const uint8_t command = length > kCommandAt ? data[kCommandAt] : 0;
+    if (command == kBeginCommand || command == kEndCommand) {
+        inSequence_ = command == kBeginCommand;
+    }
+    if (!inSequence_ && keyboard_.TakeChanged()) {
         SaveLocked();
     }
     const auto fault = faults_.find(requestCount_);
@@ -219,6 +225,7 @@ int SimBackend::FactoryReset() {
         faults_.clear();
         latencyMicroseconds_ = 0;
         requestCount_ = 0;
+        inSequence_ = false;
         bankStatus_[0] = bankStatus_[1] = 0;
         keyboard_.TakeChanged();
         SaveLocked();

@@ -55,6 +55,7 @@ class SimBackend final : public Backend {
     bool plugged_ = true;
     uint32_t latencyMicroseconds_ = 0;
     uint32_t requestCount_ = 0;
+    bool inSequence_ = false;  // between a begin and an end command
     std::map<uint32_t, int> faults_;  // request number -> fault
     uint8_t bankStatus_[2] = {0, 0};
     std::thread replug_;

@@ -1,0 +1,54 @@
+#include "cli/CtlSession.h"
+
+#include <cstdio>
+
+#include "platform/ExecutablePath.h"
+#include "platform/UserFolders.h"
+#include "session/DeviceChannels.h"
+#include "session/SessionMessages.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr char kApplicationTitle[] = "Keyloom";
+
+SessionPaths UserPaths() {
+    return {DataHome() + "/VQ52R_EN/", ExecutableFolder(), kApplicationTitle};
+}
+
+}  // namespace
+
+CtlSession::CtlSession(std::optional<MessageAnswer> answers) {
+    DeviceLink& link = BindDeviceLinkOrExit();
+    context_.window = &host_;
+    // Without a window there is nothing to show when the keyboard arrives.
+    context_.noAutoShow = 1;
+    session_ = std::make_unique<KeyboardSession>(context_, link, UserPaths());
+    host_.AnswerQuestionsWith(answers);
+    host_.OnMessageShown([](const HeadlessHost::ShownMessage& shown) {
+        std::fprintf(stderr, "%s\n", shown.text.c_str());
+    });
+    host_.SetHandler([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+        return HandleSessionMessage(*session_, message, wParam, lParam);
+    });
+    StartDeviceChannels(*session_);
+    host_.SetInitComplete(true);
+    Settle();
+}
+
+CtlSession::~CtlSession() {
+    AttachKeyboardSession(nullptr);
+    Settle();
+}
+
+bool CtlSession::KeyboardPresent() const {
+    return session_->link.Transport().DeviceCount(CONFIG_COLLECTION) > 0;
+}
+
+void CtlSession::Settle() {
+    WaitForSessionThreads(*session_);
+    host_.WaitIdle();
+}
+
+}  // namespace keyloom

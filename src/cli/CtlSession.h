@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include "session/AppContext.h"
+#include "session/HeadlessHost.h"
+#include "session/KeyboardSession.h"
+
+namespace keyloom {
+
+// The tool's start-up without a window: the transport bound by name, the channels opened, the
+// device-state worker's arrival done, message boxes printed to standard error and answered from
+// the command line.
+class CtlSession {
+  public:
+    // Binds the transport (ending the process quietly when it cannot start, as the tool does).
+    explicit CtlSession(std::optional<MessageAnswer> answers);
+    ~CtlSession();
+    CtlSession(const CtlSession&) = delete;
+    CtlSession& operator=(const CtlSession&) = delete;
+
+    KeyboardSession& Session() { return *session_; }
+    HeadlessHost& Host() { return host_; }
+    bool KeyboardPresent() const;
+    // Waits until the window messages and the workers started so far are done.
+    void Settle();
+
+  private:
+    AppContext context_;
+    HeadlessHost host_;
+    std::unique_ptr<KeyboardSession> session_;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,129 @@
+#include "session/ActiveProfile.h"
+
+#include <atomic>
+#include <mutex>
+
+#include "device/ConfigCommands.h"
+#include "device/DeviceResult.h"
+#include "session/LanguageMessage.h"
+#include "session/ProfileOperations.h"
+#include "session/ProfileReload.h"
+#include "session/WindowMessages.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr char kEditorOpenText[] = "PROFILE_SEELCT_PROMPT2";
+constexpr char kPendingChangesText[] = "PROFILE_SELECT_PROMPT";
+constexpr char kNoProfileText[] = "DEFAULT_PROFILE_NAME";
+constexpr char kCaptionTipText[] = "PROFILE_TIP";
+
+// Set while the question about pending changes is on screen.
+std::atomic<bool> pendingQuestionShown{false};
+
+bool IsKeyboardProfile(int profile) {
+    return profile >= 0 && profile < KEY_BLOCK_COUNT;
+}
+
+// The file name without its folder and extension.
+std::string FileTitle(const std::string& path) {
+    const std::string name = path.substr(path.rfind('/') + 1);
+    return name.substr(0, name.rfind('.'));
+}
+
+// The working profile goes back to what was last applied. When that file cannot be read, the
+// keyboard, which holds the same, is read back instead.
+void DiscardEdits(KeyboardSession& session) {
+    session.context.window->SetApplyEnabled(false);
+    const int active = GetActiveProfile(session);
+    if (active == NO_ACTIVE_PROFILE) {
+        return;
+    }
+    int loaded = 0;
+    {
+        std::lock_guard lock(session.context.profileLock);
+        loaded = LoadProfileFile(session, WorkingProfilePath(session, active));
+    }
+    if (loaded != 1) {
+        ReloadFromKeyboard(session, 0);
+    }
+}
+
+void SettlePendingChanges(KeyboardSession& session) {
+    if (pendingQuestionShown.exchange(false)) {
+        return;
+    }
+    pendingQuestionShown = true;
+    const MessageAnswer answer =
+        ShowLanguageMessage(session, kPendingChangesText, MessageButtons::kYesNoDefaultNo);
+    pendingQuestionShown = false;
+    if (answer == MessageAnswer::kYes) {
+        session.context.window->SendMessage(MSG_COMMAND, CMD_ID_APPLY, 0);
+    } else {
+        DiscardEdits(session);
+    }
+}
+
+}  // namespace
+
+int GetActiveProfile(KeyboardSession& session) {
+    const int cached = session.context.activeProfileCache;
+    if (cached != NO_ACTIVE_PROFILE) {
+        return cached;
+    }
+    uint8_t block[CONFIG_BLOCK_SIZE];
+    if (CmdReadConfig(session.link.Exchange(), block) != RESULT_OK) {
+        return NO_ACTIVE_PROFILE;
+    }
+    session.context.activeProfileCache = block[CONFIG_ACTIVE_PROFILE];
+    return block[CONFIG_ACTIVE_PROFILE];
+}
+
+int SetActiveProfile(KeyboardSession& session, int profile) {
+    if (!IsKeyboardProfile(profile)) {
+        return RESULT_BAD_ARGUMENT;
+    }
+    ReportExchange& exchange = session.link.Exchange();
+    uint8_t block[CONFIG_BLOCK_SIZE];
+    const int read = CmdReadConfig(exchange, block);
+    if (read != RESULT_OK) {
+        return read;
+    }
+    block[CONFIG_ACTIVE_PROFILE] = static_cast<uint8_t>(profile);
+    const int written = CmdWriteConfig(exchange, block);
+    session.context.activeProfileCache = written == RESULT_OK ? profile : NO_ACTIVE_PROFILE;
+    return written;
+}
+
+int SelectProfile(KeyboardSession& session, int profile) {
+    WindowPort& window = *session.context.window;
+    if (window.KeyEditorOpen()) {
+        ShowLanguageMessage(session, kEditorOpenText, MessageButtons::kOk);
+        return 0;
+    }
+    if (window.ProfileManagerHasChanges() || window.ApplyEnabled()) {
+        SettlePendingChanges(session);
+    }
+    SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
+    {
+        std::lock_guard lock(session.context.profileLock);
+        window.RedrawKeyMarks();
+    }
+    UpdateProfileCaption(session);
+    return 1;
+}
+
+void UpdateProfileCaption(KeyboardSession& session) {
+    const int active = GetActiveProfile(session);
+    std::string caption;
+    if (active == NO_ACTIVE_PROFILE) {
+        caption = SessionText(session, kNoProfileText);
+    } else if (IsKeyboardProfile(active)) {
+        caption = FileTitle(WorkingProfilePath(session, active));
+    }
+    session.context.window->SetProfileCaption(caption,
+                                              SessionText(session, kCaptionTipText) + caption);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,31 @@
+#pragma once
+
+// The keyboard's active profile: read once into the cache, switched on request, and named by the
+// caption of the profile manager button.
+
+#include "session/KeyboardSession.h"
+
+namespace keyloom {
+
+inline constexpr int NO_ACTIVE_PROFILE = -1;
+
+// The cached index; when the cache holds none, the keyboard's configuration block is read and
+// its byte taken as it is. NO_ACTIVE_PROFILE when that read fails.
+int GetActiveProfile(KeyboardSession& session);
+
+// Makes the profile the keyboard's active one with a configuration write of its own. The cache
+// follows the write: the index on success, NO_ACTIVE_PROFILE on failure; a failed read before
+// it leaves the cache alone. The device result; -201, nothing sent, for an index outside 0 to 2,
+// which the keyboard cannot hold.
+int SetActiveProfile(KeyboardSession& session, int profile);
+
+// The profile buttons' switch; an index of 3 or more selects profile 0. Refused with 0 while the
+// key settings dialog is open. Pending changes are first applied or discarded, as the user
+// answers; a call that arrives while that question is on screen switches without asking. Then
+// the marks and the caption follow the keyboard. 1.
+int SelectProfile(KeyboardSession& session, int profile);
+
+// The caption of the profile manager button names the active profile, its tooltip says more.
+void UpdateProfileCaption(KeyboardSession& session);
+
+}  // namespace keyloom

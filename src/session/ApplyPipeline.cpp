@@ -1,0 +1,146 @@
+#include "session/ApplyPipeline.h"
+
+#include <mutex>
+#include <vector>
+
+#include "device/ConfigCommands.h"
+#include "device/DeviceResult.h"
+#include "model/KeyButtonTable.h"
+#include "session/ActiveProfile.h"
+#include "session/BusyIndicator.h"
+#include "session/DeviceChannels.h"
+#include "session/LanguageMessage.h"
+#include "session/LightingTransaction.h"
+#include "session/ProfileOperations.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr char kMacrosTooLongText[] = "EXTRA_MACRO_TOO_LONG";
+constexpr char kNamesLeftOutText[] = "EXTRA_PROFILE_SPACE_TIGHT";
+constexpr char kRestoreDefaultsText[] = "MAIN_PROMPT_DEFAULT";
+
+struct ProfileKeyBlock {
+    int profile;
+    KeyBlockBytes bytes;
+};
+
+// No key table is written for an index the keyboard cannot hold.
+std::vector<int> ProfilesToWrite(KeyboardSession& session, bool allProfiles) {
+    if (allProfiles) {
+        return {0, 1, 2};
+    }
+    const int active = GetActiveProfile(session);
+    if (active >= 0 && active < KEY_BLOCK_COUNT) {
+        return {active};
+    }
+    return {};
+}
+
+// Under the device image lock.
+std::vector<ProfileKeyBlock> KeyBlockImages(KeyboardSession& session, bool allProfiles) {
+    std::vector<ProfileKeyBlock> blocks;
+    for (const int profile : ProfilesToWrite(session, allProfiles)) {
+        blocks.push_back(
+            {profile, session.deviceImage.KeyBlockImage(profile, session.defaultKeyMatrix)});
+    }
+    return blocks;
+}
+
+// Every write is sent whatever the earlier ones returned; the last key table's result is the
+// result, and no key table at all is a failure.
+int SendImages(ReportExchange& exchange, const std::vector<uint8_t>& macroImage,
+               const std::vector<ProfileKeyBlock>& blocks) {
+    return InLightingTransaction(exchange, [&] {
+        CmdWriteMacros(exchange, macroImage.data(), macroImage.size());
+        int written = 0;
+        for (const ProfileKeyBlock& block : blocks) {
+            written = CmdWriteKeys(exchange, block.bytes.data(), block.profile);
+        }
+        return written;
+    });
+}
+
+// Whether both the working profile file and the keyboard took the changes.
+bool SaveAndWrite(KeyboardSession& session) {
+    std::lock_guard lock(session.context.profileLock);
+    const bool saved = SaveWorkingProfile(session, false) == 1;
+    const bool written = SnapshotAndWrite(session, false) == 1;
+    return saved && written;
+}
+
+void ClearKeysOfActiveProfile(KeyboardSession& session) {
+    const int profile = GetActiveProfile(session);
+    const int bank = session.channels.MacroKeyBank();
+    std::lock_guard lock(session.context.profileLock);
+    AssignmentTable table = session.profile.Assignments();
+    for (int position = 0; position < G_KEYS_PER_BANK; ++position) {
+        table.SetEntry(profile, GKeySlot(bank, position), KeyAssignment{});
+    }
+    for (const KeyButton& button : KeyButtons()) {
+        table.SetEntry(profile, IndexOfScanCode(button.code), KeyAssignment{});
+    }
+    session.context.window->RedrawKeyMarks();
+}
+
+}  // namespace
+
+void ApplyChanges(KeyboardSession& session) {
+    WindowPort& window = *session.context.window;
+    BusyIndicator busy(session);
+    busy.Show();
+    if (window.ApplyEnabled() && SaveAndWrite(session)) {
+        window.SetApplyEnabled(false);
+    }
+    busy.Hide();
+}
+
+void ApplyChangesAndHide(KeyboardSession& session) {
+    ApplyChanges(session);
+    session.context.window->HideWindow();
+}
+
+void RestoreDefaults(KeyboardSession& session, const std::function<void()>& restoreLighting) {
+    if (ShowLanguageMessage(session, kRestoreDefaultsText, MessageButtons::kYesNoDefaultNo) !=
+        MessageAnswer::kYes) {
+        return;
+    }
+    ClearKeysOfActiveProfile(session);
+    session.context.window->SetApplyEnabled(true);
+    if (restoreLighting) {
+        restoreLighting();
+    }
+    ApplyChanges(session);
+}
+
+int SnapshotAndWrite(KeyboardSession& session, bool allProfiles) {
+    std::lock_guard profileLock(session.context.profileLock);
+    std::lock_guard imageLock(session.context.deviceImageLock);
+    session.deviceImage.Take(session.profile);
+    return WriteDeviceImage(session, allProfiles);
+}
+
+int WriteDeviceImage(KeyboardSession& session, bool allProfiles) {
+    std::lock_guard lock(session.context.deviceImageLock);
+    const MacroAreaSize sizes = session.deviceImage.MacroSizes();
+    const size_t capacity = session.context.macroCapacity;
+    if (capacity < sizes.minimal) {
+        ShowLanguageMessage(session, kMacrosTooLongText, MessageButtons::kOk);
+        return 0;
+    }
+    const bool withNames = capacity >= sizes.full;
+    const std::vector<uint8_t> macroImage =
+        session.deviceImage.MacroImage(withNames ? sizes.full : sizes.minimal, withNames);
+    if (macroImage.empty()) {
+        return 0;
+    }
+    const int written =
+        SendImages(session.link.Exchange(), macroImage, KeyBlockImages(session, allProfiles));
+    if (!withNames) {
+        ShowLanguageMessage(session, kNamesLeftOutText, MessageButtons::kOk);
+    }
+    return written == RESULT_OK ? 1 : 0;
+}
+
+}  // namespace keyloom

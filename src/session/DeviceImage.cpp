@@ -1,0 +1,26 @@
+#include "session/DeviceImage.h"
+
+#include "model/KeyBlockCodec.h"
+#include "model/MacroList.h"
+
+namespace keyloom {
+
+void DeviceImage::Take(const WorkingProfile& profile) {
+    snapshot_ = profile;
+}
+
+MacroAreaSize DeviceImage::MacroSizes() const {
+    return MacroAreaSizes(snapshot_.macros);
+}
+
+std::vector<uint8_t> DeviceImage::MacroImage(size_t size, bool withNames) const {
+    return EncodeMacroArea(snapshot_.macros, size, withNames);
+}
+
+KeyBlockBytes DeviceImage::KeyBlockImage(int profile, const KeyBlockBytes& factory) {
+    const MacroList& macros = snapshot_.macros;
+    return EncodeKeyBlock(snapshot_.Assignments(), profile, factory,
+                          [&macros](uint32_t id) { return MacroPositionOfId(macros, id); });
+}
+
+}  // namespace keyloom

@@ -1,0 +1,94 @@
+#include "session/ProfileOperations.h"
+
+#include <sys/stat.h>
+
+#include <mutex>
+
+#include "platform/SafeFormat.h"
+#include "session/ApplyPipeline.h"
+#include "session/LanguageMessage.h"
+#include "storage/ProfileFile.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr char kWorkingProfileName[] = "$Profile0";
+constexpr char kFormatErrorText[] = "PROFILE_FORMAT_ERROR";
+constexpr char kImportFailedText[] = "MAIN_PROMPT_INPORT";
+
+std::unique_lock<std::recursive_mutex> LockIf(KeyboardSession& session, bool takeLock) {
+    std::unique_lock lock(session.context.profileLock, std::defer_lock);
+    if (takeLock) {
+        lock.lock();
+    }
+    return lock;
+}
+
+bool FileExists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+// The file becomes the working profile, the working profile file and the keyboard's content.
+bool TakeImportedFile(KeyboardSession& session, const std::string& path) {
+    std::lock_guard lock(session.context.profileLock);
+    if (LoadProfileFile(session, path) != 1) {
+        return false;
+    }
+    SaveWorkingProfile(session, false);
+    SnapshotAndWrite(session, true);
+    session.context.window->RedrawKeyMarks();
+    return true;
+}
+
+}  // namespace
+
+std::string WorkingProfilePath(const KeyboardSession& session, int) {
+    return session.paths.userFolder + kWorkingProfileName;
+}
+
+int NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag) {
+    if (!path.empty()) {
+        return WriteBlankProfileFile(path, flag);
+    }
+    session.profile.image = BlankProfileImage(flag);
+    return 1;
+}
+
+int LoadProfileFile(KeyboardSession& session, const std::string& path) {
+    return ReadProfileFile(path, session.profile);
+}
+
+int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock) {
+    const auto lock = LockIf(session, takeLock);
+    return WriteProfileFile(path, session.profile);
+}
+
+int SaveWorkingProfile(KeyboardSession& session, bool takeLock) {
+    const auto lock = LockIf(session, takeLock);
+    const std::string path = WorkingProfilePath(session, 0);
+    return FileExists(path) ? WriteProfileFile(path, session.profile) : 0;
+}
+
+int ImportProfileFile(KeyboardSession& session, const std::string& path) {
+    WindowPort& window = *session.context.window;
+    const ProfileFileCheck check = CheckProfileFile(path);
+    if (check.fault != ProfileHeaderFault::kNone) {
+        window.ShowMessage(kFormatErrorText,
+                           FormatWithString(SessionText(session, kFormatErrorText), path),
+                           MessageButtons::kOk);
+    }
+    if (check.result != 1 || !TakeImportedFile(session, path)) {
+        ShowLanguageMessage(session, kImportFailedText, MessageButtons::kOk);
+        return 0;
+    }
+    window.SetApplyEnabled(false);
+    return 1;
+}
+
+int ExportProfileFile(KeyboardSession& session, const std::string& path) {
+    return SaveProfileFile(session, path, false);
+}
+
+}  // namespace keyloom

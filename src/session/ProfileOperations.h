@@ -1,0 +1,39 @@
+#pragma once
+
+// The working profile and its files: the working profile file in the per-user folder, which
+// mirrors what was last applied to the keyboard, and the backups the user restores and saves.
+// Unless said otherwise the caller holds the profile lock. Results: 1 success, 0 failure.
+
+#include <cstdint>
+#include <string>
+
+#include "session/KeyboardSession.h"
+
+namespace keyloom {
+
+// The one file that holds all three profiles, whatever the index.
+std::string WorkingProfilePath(const KeyboardSession& session, int profile);
+
+// A blank image written as a file at the path, or, with an empty path, made the working
+// profile's image (its texts and macros are the caller's to clear).
+int NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag);
+
+// The file's image, macros and texts replace the working profile's. A file that cannot be read
+// whole leaves the working profile as it was.
+int LoadProfileFile(KeyboardSession& session, const std::string& path);
+
+// The working profile written to any path, under the lock when `takeLock` says so.
+int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock);
+
+// The same into the working profile file, and only when that file exists.
+int SaveWorkingProfile(KeyboardSession& session, bool takeLock);
+
+// Restore: a backup that passes the check becomes the working profile, the working profile file
+// and the content of all three profiles of the keyboard; the pending state is cleared. A refused
+// file is reported in message boxes and changes nothing. Takes the lock itself.
+int ImportProfileFile(KeyboardSession& session, const std::string& path);
+
+// Backup: SaveProfileFile with the lock held by the caller.
+int ExportProfileFile(KeyboardSession& session, const std::string& path);
+
+}  // namespace keyloom

@@ -1,0 +1,232 @@
+#include "session/ProfileOperations.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "device/ConfigReport.h"
+#include "model/KeyBlockCodec.h"
+#include "model/MacroArea.h"
+#include "platform/AtomicFile.h"
+#include "platform/LittleEndian.h"
+#include "platform/SafeFormat.h"
+#include "platform/UserFolders.h"
+#include "session/ActiveProfile.h"
+#include "session/FakeWindowPort.h"
+#include "session/ProfileReload.h"
+#include "storage/LanguageTables.h"
+#include "storage/ProfileFile.h"
+#include "support/SimKeyboardFixture.h"
+#include "support/TestEnvironment.h"
+
+namespace keyloom::test {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+struct Request {
+    int command;
+    size_t length;
+    size_t offset;
+};
+
+constexpr int kKeyA = 0x1E;
+
+class ProfileOperationsTest : public SimKeyboardTest {
+  protected:
+    ProfileOperationsTest() {
+        context.window = &window;
+        context.macroCapacity = 4096;  // what the arrival reads from the virtual keyboard
+    }
+
+    static std::string Text(const std::string& key) {
+        return LangText(key, LanguageSlot(), KEYLOOM_BIN_DIR);
+    }
+
+    std::vector<Request> Received() const {
+        std::vector<Request> requests;
+        for (const auto& line : TraceLines('W')) {
+            const auto bytes = TraceBytes(line);
+            requests.push_back({bytes[REPORT_COMMAND_AT], size_t(bytes[REPORT_LENGTH_AT]),
+                                size_t(bytes[5] | (bytes[6] << 8))});
+        }
+        return requests;
+    }
+
+    static uint8_t SimActiveProfile() {
+        uint8_t profile = 0xEE;
+        EXPECT_EQ(ZozSim_ReadMemory(ZOZSIM_AREA_CONFIG, 10, &profile, 1), 1);
+        return profile;
+    }
+
+    // Profile 1 of the keyboard has B on the key A.
+    void PutBOnKeyAOfProfile1() {
+        const auto& factory = session.defaultKeyMatrix;
+        for (size_t at = 0; at < factory.size(); at += 3) {
+            if (factory[at] == 2 && factory[at + 1] == 2 && factory[at + 2] == 4) {
+                const uint8_t b = 5;
+                ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_KEYS, 378 + at + 2, &b, 1), 1);
+            }
+        }
+    }
+
+    const std::string folder = MakeTemporaryFolder();
+    AppContext context;
+    FakeWindowPort window;
+    KeyboardSession session{context, Link(), {folder + "/user/", KEYLOOM_BIN_DIR, "Keyloom"}};
+};
+
+TEST_F(ProfileOperationsTest, DamagedHeaderShowsTheFormatErrorThenTheImportPrompt) {
+    const std::string path = folder + "/damaged.qvp";
+    session.profile.macros.resize(1);
+    for (const auto& [at, value] : {std::pair{PROFILE_MACRO_COUNT_AT, 101},
+                                    {PROFILE_FLAG_AT, 2},
+                                    {PROFILE_CHECKSUM_AT, 0x77}}) {
+        Bytes file = BlankProfileImage(0);
+        file[at] = static_cast<uint8_t>(value);
+        ASSERT_TRUE(WriteFileAtomically(path, file));
+        window.shown.clear();
+        EXPECT_EQ(ImportProfileFile(session, path), 0);
+        EXPECT_EQ(window.ShownKeys(),
+                  (std::vector<std::string>{"PROFILE_FORMAT_ERROR", "MAIN_PROMPT_INPORT"}));
+        EXPECT_EQ(window.shown[0].text, FormatWithString(Text("PROFILE_FORMAT_ERROR"), path));
+    }
+    EXPECT_EQ(session.profile.macros.size(), 1u);
+    EXPECT_TRUE(Received().empty());
+}
+
+// Too short for an image, or (passing the check) one byte shorter than its header says.
+TEST_F(ProfileOperationsTest, FileOneByteShortShowsOnlyTheImportPromptAndSendsNothing) {
+    const std::string path = folder + "/short.qvp";
+    WorkingProfile oneMacro;
+    oneMacro.macros.resize(1);
+    session.profile.macros.resize(2);
+    for (Bytes file : {BlankProfileImage(0), EncodeProfileFile(oneMacro)}) {
+        file.pop_back();
+        ASSERT_TRUE(WriteFileAtomically(path, file));
+        window.shown.clear();
+        EXPECT_EQ(ImportProfileFile(session, path), 0);
+        EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"MAIN_PROMPT_INPORT"});
+    }
+    EXPECT_EQ(session.profile.macros.size(), 2u);
+    EXPECT_TRUE(Received().empty());
+}
+
+TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKeyTables) {
+    ASSERT_TRUE(EnsureFolder(session.paths.userFolder));
+    ASSERT_EQ(NewProfileImage(session, WorkingProfilePath(session, 0), 0), 1);
+    WorkingProfile backup;
+    backup.Assignments().SetEntry(2, kKeyA, {ASSIGN_KEY, 0, 0x30});
+    const std::string path = folder + "/backup.qvp";
+    ASSERT_EQ(WriteProfileFile(path, backup), 1);
+    window.applyEnabled = true;
+    EXPECT_EQ(ImportProfileFile(session, path), 1);
+    EXPECT_EQ(session.profile.Assignments().EntryOf(2, kKeyA).value, 0x30u);
+    EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0)), ReadWholeFile(path));
+    EXPECT_FALSE(window.applyEnabled);
+    EXPECT_EQ(window.redraws, 1);
+    const KeyBlockBytes expected = EncodeKeyBlock(
+        session.profile.Assignments(), 2, session.defaultKeyMatrix, [](uint32_t) { return 0; });
+    KeyBlockBytes keyboard{};
+    ASSERT_EQ(ZozSim_ReadMemory(ZOZSIM_AREA_KEYS, 2 * 378, keyboard.data(), 378), 1);
+    EXPECT_EQ(keyboard, expected);
+}
+
+TEST_F(ProfileOperationsTest,
+       SelectingBeyondTheThirdProfileSelectsTheFirstAndMinusOneSendsNothing) {
+    const uint8_t two = 2;
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_CONFIG, 10, &two, 1), 1);
+    EXPECT_EQ(SelectProfile(session, 5), 1);
+    EXPECT_EQ(SimActiveProfile(), 0);
+    EXPECT_EQ(window.caption, "$Profile0");
+    EXPECT_EQ(window.tooltip, Text("PROFILE_TIP") + "$Profile0");
+    const size_t sent = Received().size();
+    EXPECT_EQ(SelectProfile(session, -1), 1);
+    EXPECT_EQ(Received().size(), sent);
+    EXPECT_EQ(window.redraws, 2);
+    window.keyEditorOpen = true;
+    EXPECT_EQ(SelectProfile(session, 1), 0);
+    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SEELCT_PROMPT2"});
+    EXPECT_EQ(Received().size(), sent);
+}
+
+TEST_F(ProfileOperationsTest, PendingChangesAnsweredNoAreDiscardedBeforeTheSwitch) {
+    ASSERT_EQ(ReloadFromKeyboard(session, 0), 1);
+    session.profile.Assignments().SetEntry(0, kKeyA, {ASSIGN_DISABLED});
+    window.applyEnabled = true;
+    EXPECT_EQ(SelectProfile(session, 1), 1);
+    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
+    EXPECT_EQ(session.profile.Assignments().EntryOf(0, kKeyA).kind, ASSIGN_DEFAULT);
+    EXPECT_FALSE(window.applyEnabled);
+    EXPECT_EQ(SimActiveProfile(), 1);
+}
+
+TEST_F(ProfileOperationsTest, PendingChangesAnsweredYesAreAppliedAndACallMeanwhileDoesNotAsk) {
+    window.applyEnabled = true;
+    window.answers = {MessageAnswer::kYes};
+    window.whileShown = [this] {
+        window.whileShown = nullptr;
+        SelectProfile(session, 2);
+    };
+    EXPECT_EQ(SelectProfile(session, 1), 1);
+    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
+    ASSERT_EQ(window.sent.size(), 1u);
+    EXPECT_EQ(window.sent[0].wParam, 1006u);
+    EXPECT_EQ(SimActiveProfile(), 1);
+}
+
+TEST_F(ProfileOperationsTest, ReloadReadsTheThreeKeyTablesAndTheMacroAreaIntoTheFile) {
+    PutBOnKeyAOfProfile1();
+    MacroList macros{NewMacroRecord({}, "m")};
+    macros[0].SetEvents(std::vector<MacroEvent>{{10, 0x1E, MACRO_PRESS}, {0, 0x1E, MACRO_RELEASE}});
+    const Bytes area = EncodeMacroArea(macros, MacroAreaSizes(macros).full, true);
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_MACROS, 0, area.data(), area.size()), 1);
+    window.applyEnabled = true;
+    EXPECT_EQ(ReloadFromKeyboard(session, 0), 1);
+
+    std::vector<int> commands;
+    for (const Request& request : Received()) {
+        commands.push_back(request.command);
+    }
+    std::vector<int> expected{CMD_READ_CONFIG};
+    expected.insert(expected.end(), 3 * 7, CMD_READ_KEYS);
+    expected.insert(expected.end(), 1 + (area.size() + 55) / 56, CMD_READ_MACROS);
+    EXPECT_EQ(commands, expected);
+    EXPECT_EQ(session.profile.Assignments().EntryOf(1, kKeyA),
+              (KeyAssignment{ASSIGN_KEY, 0, 0x30}));
+    ASSERT_EQ(session.profile.macros.size(), 1u);
+    EXPECT_EQ(session.profile.macros[0].Events(), macros[0].Events());
+    EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0))->size(), 32832u + 16512u);
+    EXPECT_FALSE(window.applyEnabled);
+    EXPECT_EQ(window.redraws, 1);
+}
+
+TEST_F(ProfileOperationsTest, WithoutAKeyboardTheWorkingProfileIsBlankAndNamesNoProfile) {
+    session.profile.macros.resize(1);
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    EXPECT_EQ(ReloadFromKeyboard(session, 0), 0);
+    EXPECT_EQ(session.profile.image, BlankProfileImage(0));
+    EXPECT_TRUE(session.profile.macros.empty());
+    UpdateProfileCaption(session);
+    EXPECT_EQ(window.caption, Text("DEFAULT_PROFILE_NAME"));
+}
+
+TEST_F(ProfileOperationsTest, MacroHeaderClaimingMoreThanTheMemoryIsReadWithinIt) {
+    Bytes header(MACRO_AREA_HEADER_SIZE);
+    WriteU16(header.data() + MACRO_AREA_MAGIC, MACRO_AREA_MAGIC_WORD);
+    WriteU16(header.data() + MACRO_AREA_TOTAL_SIZE, 60000);
+    WriteU16(header.data() + MACRO_AREA_COUNT, 300);
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_MACROS, 0, header.data(), header.size()), 1);
+    EXPECT_EQ(ReloadFromKeyboard(session, 0), 1);
+    size_t end = 0;
+    for (const Request& request : Received()) {
+        if (request.command == CMD_READ_MACROS) {
+            end = std::max(end, request.offset + request.length);
+        }
+    }
+    EXPECT_EQ(end, 4096u);
+    EXPECT_LE(session.profile.macros.size(), 100u);
+}
+
+}  // namespace
+}  // namespace keyloom::test

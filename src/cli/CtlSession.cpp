@@ -6,6 +6,7 @@
 #include "platform/UserFolders.h"
 #include "session/DeviceChannels.h"
 #include "session/SessionMessages.h"
+#include "session/TransportCallback.h"
 
 namespace keyloom {
 

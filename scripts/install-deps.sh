@@ -7,6 +7,7 @@ packages=(
     libgtest-dev
     qt6-base-dev
     libhidapi-dev libudev-dev
+    fonts-dejavu-core fonts-wqy-microhei
 )
 
 missing=()

@@ -28,9 +28,8 @@ std::ostream& operator<<(std::ostream& out, const Chunk& c) {
 // The command, length and offset of every request written during the test.
 std::vector<Chunk> Written(const SimKeyboardTest& test) {
     std::vector<Chunk> chunks;
-    for (const auto& line : test.TraceLines('W')) {
-        const auto bytes = TraceBytes(line);
-        chunks.push_back({bytes[3], bytes[4], bytes[5] | (bytes[6] << 8)});
+    for (const auto& request : test.WrittenRequests()) {
+        chunks.push_back({request.command, request.length, request.offset});
     }
     return chunks;
 }

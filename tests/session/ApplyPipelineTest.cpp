@@ -9,8 +9,8 @@
 #include "model/MacroArea.h"
 #include "platform/LittleEndian.h"
 #include "session/ProfileOperations.h"
-#include "session/RecordingWindowPort.h"
 #include "storage/ProfileFile.h"
+#include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
 #include "support/TestEnvironment.h"
 
@@ -98,7 +98,7 @@ TEST_F(ApplyPipelineTest, OneApplyWritesBeginMacrosKeyTableEndAndClearsThePendin
     EXPECT_EQ(SentMacroHeader(), std::make_pair(kFullSize, 1u));
     EXPECT_TRUE(ProfileSaved());
     EXPECT_FALSE(window.ApplyEnabled());
-    EXPECT_TRUE(window.Recorded().shownTexts.empty());
+    EXPECT_TRUE(window.Recorded().shownKeys.empty());
 }
 
 TEST_F(ApplyPipelineTest, NothingPendingWritesAndSavesNothingButShowsTheIndicator) {
@@ -121,7 +121,7 @@ TEST_F(ApplyPipelineTest, NoKeyboardSeenSinceStartSendsNothingAtAll) {
     ApplyChanges(session);
 
     EXPECT_EQ(Requests(), 0u);
-    EXPECT_EQ(window.Recorded().shownTexts, std::vector<std::string>{"EXTRA_MACRO_TOO_LONG"});
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_MACRO_TOO_LONG"});
     EXPECT_TRUE(ProfileSaved());
     EXPECT_TRUE(window.ApplyEnabled());
 }
@@ -129,14 +129,12 @@ TEST_F(ApplyPipelineTest, NoKeyboardSeenSinceStartSendsNothingAtAll) {
 TEST_F(ApplyPipelineTest, MacrosThatFitOnlyWithoutNamesAreWrittenSoThenTheUserIsTold) {
     context.macroCapacity = kFullSize - 1;
     int lastCommandWhenTold = 0;
-    window.whileShown = [&](const std::string&) {
-        lastCommandWhenTold = WrittenRequests().back().command;
-    };
+    window.whileShown = [&] { lastCommandWhenTold = WrittenRequests().back().command; };
 
     ApplyChanges(session);
 
     EXPECT_EQ(SentMacroHeader(), std::make_pair(kMinimalSize, 0u));
-    EXPECT_EQ(window.Recorded().shownTexts, std::vector<std::string>{"EXTRA_PROFILE_SPACE_TIGHT"});
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_PROFILE_SPACE_TIGHT"});
     EXPECT_EQ(lastCommandWhenTold, CMD_END);
     EXPECT_FALSE(window.ApplyEnabled());
 }
@@ -148,7 +146,7 @@ TEST_F(ApplyPipelineTest, KeyboardUnpluggedBeforeApplyKeepsApplyEnabledWithoutAM
 
     EXPECT_TRUE(ProfileSaved());
     EXPECT_TRUE(window.ApplyEnabled());
-    EXPECT_TRUE(window.Recorded().shownTexts.empty());
+    EXPECT_TRUE(window.Recorded().shownKeys.empty());
 }
 
 TEST_F(ApplyPipelineTest, RestoreDefaultsClearsTheShownKeysOfTheActiveProfileAndAppliesThem) {
@@ -162,7 +160,7 @@ TEST_F(ApplyPipelineTest, RestoreDefaultsClearsTheShownKeysOfTheActiveProfileAnd
 
     RestoreDefaults(session, [&] { lightingRestored = true; });
 
-    EXPECT_EQ(window.Recorded().shownTexts, std::vector<std::string>{"MAIN_PROMPT_DEFAULT"});
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"MAIN_PROMPT_DEFAULT"});
     EXPECT_EQ(table.EntryOf(kProfile, kKeyA), KeyAssignment{});
     EXPECT_EQ(table.EntryOf(kProfile, GKeySlot(0, 0)), KeyAssignment{});
     EXPECT_EQ(table.EntryOf(kProfile, GKeySlot(1, 0)), disabled);

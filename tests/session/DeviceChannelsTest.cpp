@@ -8,8 +8,8 @@
 #include "device/ConfigCommands.h"
 #include "device/ConfigReport.h"
 #include "session/KeyboardSession.h"
-#include "session/RecordingWindowPort.h"
 #include "session/TransportCallback.h"
+#include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
 #include "support/TestEnvironment.h"
 

@@ -38,32 +38,13 @@ class RecordingDisplay : public LightingDisplay {
     std::vector<std::vector<std::string>> presetBoxes;
 };
 
-// A request as the keyboard received it.
-struct Request {
-    int command;
-    int length;
-    int offset;
-    std::vector<uint8_t> data;
-};
-
 // The lighting operations against the virtual keyboard, with a recording window and user files
 // in a folder of the test's own.
 class LightingSimTest : public SimKeyboardTest {
   protected:
-    std::vector<Request> Received() const {
-        std::vector<Request> requests;
-        for (const auto& line : TraceLines('W')) {
-            const auto bytes = TraceBytes(line);
-            const auto data = bytes.begin() + static_cast<long>(kReportSize - kReportDataSize);
-            requests.push_back({bytes[3], bytes[4], bytes[5] | (bytes[6] << 8),
-                                std::vector<uint8_t>(data, data + bytes[4])});
-        }
-        return requests;
-    }
-
     std::vector<int> Commands() const {
         std::vector<int> commands;
-        for (const auto& request : Received()) {
+        for (const auto& request : WrittenRequests()) {
             commands.push_back(request.command);
         }
         return commands;

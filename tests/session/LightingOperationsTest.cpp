@@ -28,7 +28,7 @@ TEST_F(LightingOperationsTest, ReadsTheThreeRecordsAndShowsTheProfileInView) {
     SetSimRecordByte(1, LIGHT_SECOND_COLOR, 0x11);
     ASSERT_TRUE(state.SelectProfile(1));
     ASSERT_EQ(ReadLightingState(lighting), 0);
-    const auto requests = Received();
+    const auto requests = WrittenRequests();
     ASSERT_EQ(Commands(), (std::vector<int>{CMD_READ_CONFIG, CMD_BEGIN, CMD_READ_LIGHTING,
                                             CMD_READ_LIGHTING, CMD_READ_LIGHTING, CMD_END}));
     for (size_t profile = 0; profile < 3; ++profile) {
@@ -86,7 +86,7 @@ TEST_F(LightingOperationsTest, AfterAProfileChangeThePresetIsUploadedInsideTheRe
     expected.insert(expected.end(),
                     {CMD_END, CMD_READ_LIGHTING, CMD_READ_LIGHTING, CMD_READ_LIGHTING, CMD_END});
     EXPECT_EQ(Commands(), expected);
-    EXPECT_EQ(Received()[3].offset, 1024);
+    EXPECT_EQ(WrittenRequests()[3].offset, 1024);
     ASSERT_EQ(display.presetBoxes.size(), 1u);
     EXPECT_EQ(display.presetBoxes[0][9], files.LightingFile(2).ReadPresetName(9));
 }
@@ -105,7 +105,7 @@ TEST_F(LightingOperationsTest, ChosenModesWriteTheirFieldsOfTheProfileInView) {
     EXPECT_EQ(WriteMode(lighting, 19), RESULT_OK);
     EXPECT_EQ(state.values.mode, 19);
     EXPECT_EQ(WriteMode(lighting, 9), RESULT_OK);
-    const auto requests = Received();
+    const auto requests = WrittenRequests();
     ASSERT_EQ(Commands(), (std::vector<int>{CMD_BEGIN, CMD_WRITE_LIGHTING, CMD_END, CMD_BEGIN,
                                             CMD_WRITE_LIGHTING, CMD_WRITE_LIGHTING, CMD_END}));
     EXPECT_EQ(requests[1].offset, 84);
@@ -131,7 +131,7 @@ TEST_F(LightingOperationsTest, DefaultLightingRewritesTheFirst35BytesAndResetsTh
     SetSimRecordByte(1, 20, 0x77);
     SetSimRecordByte(1, 35, 0x5A);
     ASSERT_EQ(WriteDefaultLighting(lighting), RESULT_OK);
-    EXPECT_EQ(Received()[1].offset, 42);
+    EXPECT_EQ(WrittenRequests()[1].offset, 42);
     std::vector<uint8_t> expected = {1, 8, 4, 0, 0xFF, 0xFF, 0xFF, 0xFF};
     expected.resize(35);
     expected.push_back(0x5A);

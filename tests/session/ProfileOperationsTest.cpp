@@ -12,10 +12,10 @@
 #include "platform/SafeFormat.h"
 #include "platform/UserFolders.h"
 #include "session/ActiveProfile.h"
-#include "session/FakeWindowPort.h"
 #include "session/ProfileReload.h"
 #include "storage/LanguageTables.h"
 #include "storage/ProfileFile.h"
+#include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
 #include "support/TestEnvironment.h"
 
@@ -24,12 +24,6 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-struct Request {
-    int command;
-    size_t length;
-    size_t offset;
-};
-
 constexpr int kKeyA = 0x1E;
 
 class ProfileOperationsTest : public SimKeyboardTest {
@@ -37,20 +31,11 @@ class ProfileOperationsTest : public SimKeyboardTest {
     ProfileOperationsTest() {
         context.window = &window;
         context.macroCapacity = 4096;  // what the arrival reads from the virtual keyboard
+        window.answer = MessageAnswer::kNo;
     }
 
     static std::string Text(const std::string& key) {
         return LangText(key, LanguageSlot(), KEYLOOM_BIN_DIR);
-    }
-
-    std::vector<Request> Received() const {
-        std::vector<Request> requests;
-        for (const auto& line : TraceLines('W')) {
-            const auto bytes = TraceBytes(line);
-            requests.push_back({bytes[REPORT_COMMAND_AT], size_t(bytes[REPORT_LENGTH_AT]),
-                                size_t(bytes[5] | (bytes[6] << 8))});
-        }
-        return requests;
     }
 
     static uint8_t SimActiveProfile() {
@@ -72,7 +57,7 @@ class ProfileOperationsTest : public SimKeyboardTest {
 
     const std::string folder = MakeTemporaryFolder();
     AppContext context;
-    FakeWindowPort window;
+    RecordingWindowPort window;
     KeyboardSession session{context, Link(), {folder + "/user/", KEYLOOM_BIN_DIR, "Keyloom"}};
 };
 
@@ -85,14 +70,15 @@ TEST_F(ProfileOperationsTest, DamagedHeaderShowsTheFormatErrorThenTheImportPromp
         Bytes file = BlankProfileImage(0);
         file[at] = static_cast<uint8_t>(value);
         ASSERT_TRUE(WriteFileAtomically(path, file));
-        window.shown.clear();
+        window.ClearRecorded();
         EXPECT_EQ(ImportProfileFile(session, path), 0);
-        EXPECT_EQ(window.ShownKeys(),
+        EXPECT_EQ(window.Recorded().shownKeys,
                   (std::vector<std::string>{"PROFILE_FORMAT_ERROR", "MAIN_PROMPT_INPORT"}));
-        EXPECT_EQ(window.shown[0].text, FormatWithString(Text("PROFILE_FORMAT_ERROR"), path));
+        EXPECT_EQ(window.Recorded().shownTexts[0],
+                  FormatWithString(Text("PROFILE_FORMAT_ERROR"), path));
     }
     EXPECT_EQ(session.profile.macros.size(), 1u);
-    EXPECT_TRUE(Received().empty());
+    EXPECT_TRUE(WrittenRequests().empty());
 }
 
 // Too short for an image, or (passing the check) one byte shorter than its header says.
@@ -104,12 +90,12 @@ TEST_F(ProfileOperationsTest, FileOneByteShortShowsOnlyTheImportPromptAndSendsNo
     for (Bytes file : {BlankProfileImage(0), EncodeProfileFile(oneMacro)}) {
         file.pop_back();
         ASSERT_TRUE(WriteFileAtomically(path, file));
-        window.shown.clear();
+        window.ClearRecorded();
         EXPECT_EQ(ImportProfileFile(session, path), 0);
-        EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"MAIN_PROMPT_INPORT"});
+        EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"MAIN_PROMPT_INPORT"});
     }
     EXPECT_EQ(session.profile.macros.size(), 2u);
-    EXPECT_TRUE(Received().empty());
+    EXPECT_TRUE(WrittenRequests().empty());
 }
 
 TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKeyTables) {
@@ -119,12 +105,12 @@ TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKe
     backup.Assignments().SetEntry(2, kKeyA, {ASSIGN_KEY, 0, 0x30});
     const std::string path = folder + "/backup.qvp";
     ASSERT_EQ(WriteProfileFile(path, backup), 1);
-    window.applyEnabled = true;
+    window.SetApplyEnabled(true);
     EXPECT_EQ(ImportProfileFile(session, path), 1);
     EXPECT_EQ(session.profile.Assignments().EntryOf(2, kKeyA).value, 0x30u);
     EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0)), ReadWholeFile(path));
-    EXPECT_FALSE(window.applyEnabled);
-    EXPECT_EQ(window.redraws, 1);
+    EXPECT_FALSE(window.ApplyEnabled());
+    EXPECT_EQ(window.Recorded().redraws, 1);
     const KeyBlockBytes expected = EncodeKeyBlock(
         session.profile.Assignments(), 2, session.defaultKeyMatrix, [](uint32_t) { return 0; });
     KeyBlockBytes keyboard{};
@@ -138,40 +124,40 @@ TEST_F(ProfileOperationsTest,
     ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_CONFIG, 10, &two, 1), 1);
     EXPECT_EQ(SelectProfile(session, 5), 1);
     EXPECT_EQ(SimActiveProfile(), 0);
-    EXPECT_EQ(window.caption, "$Profile0");
-    EXPECT_EQ(window.tooltip, Text("PROFILE_TIP") + "$Profile0");
-    const size_t sent = Received().size();
+    EXPECT_EQ(window.Recorded().caption, "$Profile0");
+    EXPECT_EQ(window.Recorded().tooltip, Text("PROFILE_TIP") + "$Profile0");
+    const size_t sent = WrittenRequests().size();
     EXPECT_EQ(SelectProfile(session, -1), 1);
-    EXPECT_EQ(Received().size(), sent);
-    EXPECT_EQ(window.redraws, 2);
+    EXPECT_EQ(WrittenRequests().size(), sent);
+    EXPECT_EQ(window.Recorded().redraws, 2);
     window.keyEditorOpen = true;
     EXPECT_EQ(SelectProfile(session, 1), 0);
-    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SEELCT_PROMPT2"});
-    EXPECT_EQ(Received().size(), sent);
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SEELCT_PROMPT2"});
+    EXPECT_EQ(WrittenRequests().size(), sent);
 }
 
 TEST_F(ProfileOperationsTest, PendingChangesAnsweredNoAreDiscardedBeforeTheSwitch) {
     ASSERT_EQ(ReloadFromKeyboard(session, 0), 1);
     session.profile.Assignments().SetEntry(0, kKeyA, {ASSIGN_DISABLED});
-    window.applyEnabled = true;
+    window.SetApplyEnabled(true);
     EXPECT_EQ(SelectProfile(session, 1), 1);
-    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
     EXPECT_EQ(session.profile.Assignments().EntryOf(0, kKeyA).kind, ASSIGN_DEFAULT);
-    EXPECT_FALSE(window.applyEnabled);
+    EXPECT_FALSE(window.ApplyEnabled());
     EXPECT_EQ(SimActiveProfile(), 1);
 }
 
 TEST_F(ProfileOperationsTest, PendingChangesAnsweredYesAreAppliedAndACallMeanwhileDoesNotAsk) {
-    window.applyEnabled = true;
-    window.answers = {MessageAnswer::kYes};
+    window.SetApplyEnabled(true);
+    window.answer = MessageAnswer::kYes;
     window.whileShown = [this] {
         window.whileShown = nullptr;
         SelectProfile(session, 2);
     };
     EXPECT_EQ(SelectProfile(session, 1), 1);
-    EXPECT_EQ(window.ShownKeys(), std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
-    ASSERT_EQ(window.sent.size(), 1u);
-    EXPECT_EQ(window.sent[0].wParam, 1006u);
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SELECT_PROMPT"});
+    ASSERT_EQ(window.Recorded().sent.size(), 1u);
+    EXPECT_EQ(window.Recorded().sent[0].wParam, 1006u);
     EXPECT_EQ(SimActiveProfile(), 1);
 }
 
@@ -181,11 +167,11 @@ TEST_F(ProfileOperationsTest, ReloadReadsTheThreeKeyTablesAndTheMacroAreaIntoThe
     macros[0].SetEvents(std::vector<MacroEvent>{{10, 0x1E, MACRO_PRESS}, {0, 0x1E, MACRO_RELEASE}});
     const Bytes area = EncodeMacroArea(macros, MacroAreaSizes(macros).full, true);
     ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_MACROS, 0, area.data(), area.size()), 1);
-    window.applyEnabled = true;
+    window.SetApplyEnabled(true);
     EXPECT_EQ(ReloadFromKeyboard(session, 0), 1);
 
     std::vector<int> commands;
-    for (const Request& request : Received()) {
+    for (const WrittenRequest& request : WrittenRequests()) {
         commands.push_back(request.command);
     }
     std::vector<int> expected{CMD_READ_CONFIG};
@@ -197,8 +183,8 @@ TEST_F(ProfileOperationsTest, ReloadReadsTheThreeKeyTablesAndTheMacroAreaIntoThe
     ASSERT_EQ(session.profile.macros.size(), 1u);
     EXPECT_EQ(session.profile.macros[0].Events(), macros[0].Events());
     EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0))->size(), 32832u + 16512u);
-    EXPECT_FALSE(window.applyEnabled);
-    EXPECT_EQ(window.redraws, 1);
+    EXPECT_FALSE(window.ApplyEnabled());
+    EXPECT_EQ(window.Recorded().redraws, 1);
 }
 
 TEST_F(ProfileOperationsTest, WithoutAKeyboardTheWorkingProfileIsBlankAndNamesNoProfile) {
@@ -208,7 +194,7 @@ TEST_F(ProfileOperationsTest, WithoutAKeyboardTheWorkingProfileIsBlankAndNamesNo
     EXPECT_EQ(session.profile.image, BlankProfileImage(0));
     EXPECT_TRUE(session.profile.macros.empty());
     UpdateProfileCaption(session);
-    EXPECT_EQ(window.caption, Text("DEFAULT_PROFILE_NAME"));
+    EXPECT_EQ(window.Recorded().caption, Text("DEFAULT_PROFILE_NAME"));
 }
 
 TEST_F(ProfileOperationsTest, MacroHeaderClaimingMoreThanTheMemoryIsReadWithinIt) {
@@ -219,9 +205,9 @@ TEST_F(ProfileOperationsTest, MacroHeaderClaimingMoreThanTheMemoryIsReadWithinIt
     ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_MACROS, 0, header.data(), header.size()), 1);
     EXPECT_EQ(ReloadFromKeyboard(session, 0), 1);
     size_t end = 0;
-    for (const Request& request : Received()) {
+    for (const WrittenRequest& request : WrittenRequests()) {
         if (request.command == CMD_READ_MACROS) {
-            end = std::max(end, request.offset + request.length);
+            end = std::max<size_t>(end, request.offset + request.length);
         }
     }
     EXPECT_EQ(end, 4096u);

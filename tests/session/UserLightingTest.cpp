@@ -30,7 +30,7 @@ TEST_F(UserLightingTest, PaintingAWithTheBaseColourInProfile2) {
     state.paint = {TOOL_BASE_COLOR, kBase, kRed};
     EXPECT_EQ(PaintKey(lighting, kControlA), RESULT_OK);
     ASSERT_EQ(Commands(), (std::vector<int>{CMD_BEGIN, CMD_WRITE_KEY_COLORS, CMD_END}));
-    EXPECT_EQ(Received()[1].offset, 1024 + 93);
+    EXPECT_EQ(WrittenRequests()[1].offset, 1024 + 93);
     EXPECT_EQ(SimBytes(ZOZSIM_AREA_KEY_COLORS, 1024 + 93, 3), (std::vector<uint8_t>{10, 20, 30}));
     EXPECT_EQ(LedColor(state.keyColors[2], 31), kBase);
     EXPECT_TRUE(state.followsBase[2][kIndexA]);
@@ -73,8 +73,8 @@ TEST_F(UserLightingTest, FnAndTheGKeysPaintTheirOwnLeds) {
     EnterUserMode(0);
     EXPECT_EQ(PaintKey(lighting, FN_CONTROL), RESULT_OK);
     EXPECT_EQ(PaintKey(lighting, kControlG1), RESULT_OK);
-    EXPECT_EQ(Received()[1].offset, 3 * 70);
-    EXPECT_EQ(Received()[4].offset, 3 * 125);
+    EXPECT_EQ(WrittenRequests()[1].offset, 3 * 70);
+    EXPECT_EQ(WrittenRequests()[4].offset, 3 * 125);
 }
 
 TEST_F(UserLightingTest, UploadWritesTheTableOfTheProfileInViewIn18LedPieces) {
@@ -82,7 +82,7 @@ TEST_F(UserLightingTest, UploadWritesTheTableOfTheProfileInViewIn18LedPieces) {
     std::iota(state.keyColors[1].begin(), state.keyColors[1].end(), uint8_t{7});
     const auto bank0 = SimBytes(ZOZSIM_AREA_KEY_COLORS, 0, 378);
     EXPECT_EQ(UploadKeyColors(lighting), RESULT_OK);
-    const auto requests = Received();
+    const auto requests = WrittenRequests();
     ASSERT_EQ(requests.size(), 9u);
     for (size_t piece = 0; piece < 7; ++piece) {
         EXPECT_EQ(requests[piece + 1].offset, static_cast<int>(512 + 54 * piece));

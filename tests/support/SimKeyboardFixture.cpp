@@ -91,9 +91,10 @@ std::vector<WrittenRequest> SimKeyboardTest::WrittenRequests() const {
     for (const auto& line : TraceLines('W')) {
         const auto bytes = TraceBytes(line);
         const auto data = bytes.begin() + REPORT_DATA_AT;
-        requests.push_back({bytes[REPORT_COMMAND_AT],
+        const int length = bytes[REPORT_LENGTH_AT];
+        requests.push_back({bytes[REPORT_COMMAND_AT], length,
                             bytes[REPORT_OFFSET_AT] | (bytes[REPORT_OFFSET_AT + 1] << 8),
-                            std::vector<uint8_t>(data, data + bytes[REPORT_LENGTH_AT])});
+                            std::vector<uint8_t>(data, data + length)});
     }
     return requests;
 }

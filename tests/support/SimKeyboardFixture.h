@@ -14,6 +14,7 @@ namespace keyloom::test {
 // A configuration request as the keyboard received it.
 struct WrittenRequest {
     int command;
+    int length;
     int offset;
     std::vector<uint8_t> data;  // as many bytes as the length field says
 };

@@ -10,7 +10,8 @@
 namespace keyloom::test {
 
 // Stands in for the main window on any thread: a sent message runs the given handler at once on
-// the sender's thread; everything else the core asks of the window is recorded.
+// the sender's thread; questions get the answer it is set to; everything else the core asks of
+// the window is recorded.
 class RecordingWindowPort final : public WindowPort {
   public:
     using Handler = std::function<void(uint32_t message, uintptr_t wParam)>;
@@ -30,21 +31,31 @@ class RecordingWindowPort final : public WindowPort {
         std::vector<Message> posted;
         std::vector<Timer> timers;
         std::vector<uint32_t> killedTimers;
-        std::vector<std::string> shownTexts;  // by language key
+        std::vector<std::string> shownKeys;   // the language key of each message box
+        std::vector<std::string> shownTexts;  // and the text it showed
         std::vector<int> trayIcons;
         std::vector<bool> busyPicture;
         int hides = 0;
+        int redraws = 0;
+        std::string caption;  // the profile button's latest caption and tooltip
+        std::string tooltip;
     };
 
-    // Set before the core runs: the handler of sent messages, the answer to every question and
-    // what runs inside each message box.
+    // Set before the core runs: the handler of sent messages, the answer to every question, what
+    // runs inside each message box (as calls that arrive while it is on screen do) and whether
+    // the key settings dialog is open.
     Handler onSend;
     MessageAnswer answer = MessageAnswer::kYes;
-    std::function<void(const std::string& languageKey)> whileShown;
+    std::function<void()> whileShown;
+    bool keyEditorOpen = false;
 
     Log Recorded() const {
         std::lock_guard lock(mutex_);
         return log_;
+    }
+    // Forgets what was recorded so far.
+    void ClearRecorded() {
+        Record([](Log& log) { log = {}; });
     }
 
     intptr_t SendMessage(uint32_t message, uintptr_t wParam, intptr_t) override {
@@ -63,11 +74,14 @@ class RecordingWindowPort final : public WindowPort {
     void KillTimer(uint32_t id) override {
         Record([&](Log& log) { log.killedTimers.push_back(id); });
     }
-    MessageAnswer ShowMessage(const std::string& languageKey, const std::string&,
+    MessageAnswer ShowMessage(const std::string& languageKey, const std::string& text,
                               MessageButtons buttons) override {
-        Record([&](Log& log) { log.shownTexts.push_back(languageKey); });
+        Record([&](Log& log) {
+            log.shownKeys.push_back(languageKey);
+            log.shownTexts.push_back(text);
+        });
         if (whileShown) {
-            whileShown(languageKey);
+            whileShown();
         }
         return buttons == MessageButtons::kOk ? MessageAnswer::kOk : answer;
     }
@@ -89,9 +103,16 @@ class RecordingWindowPort final : public WindowPort {
     void SetBusyPictureVisible(bool visible) override {
         Record([&](Log& log) { log.busyPicture.push_back(visible); });
     }
-    void SetProfileCaption(const std::string&, const std::string&) override {}
-    void RedrawKeyMarks() override {}
-    bool KeyEditorOpen() const override { return false; }
+    void SetProfileCaption(const std::string& caption, const std::string& tooltip) override {
+        Record([&](Log& log) {
+            log.caption = caption;
+            log.tooltip = tooltip;
+        });
+    }
+    void RedrawKeyMarks() override {
+        Record([](Log& log) { ++log.redraws; });
+    }
+    bool KeyEditorOpen() const override { return keyEditorOpen; }
     bool ProfileManagerHasChanges() const override { return false; }
 
   private:

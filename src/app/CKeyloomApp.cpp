@@ -1,0 +1,68 @@
+#include "app/CKeyloomApp.h"
+
+#include <QApplication>
+#include <cstdlib>
+
+#include "device/DeviceLink.h"
+#include "platform/ExecutablePath.h"
+#include "platform/InstanceChannel.h"
+#include "platform/RegistryKey.h"
+#include "platform/UserFolders.h"
+#include "session/StartupSwitches.h"
+#include "session/SystemInstanceEnvironment.h"
+#include "ui/CKeyloomDlg.h"
+#include "ui/QtFileChooser.h"
+#include "ui/QtMessagePrompter.h"
+#include "ui/SystemTrayArea.h"
+
+namespace keyloom {
+
+namespace {
+
+// Names the framework settings file (section PROFILES).
+constexpr char kApplicationTitle[] = "Keyloom";
+constexpr char kBackendVariable[] = "ZOZODIZ_BACKEND";
+constexpr char kVirtualKeyboard[] = "sim";
+
+SessionPaths ApplicationPaths() {
+    return {DataHome() + "/VQ52R_EN/", ExecutableFolder(), kApplicationTitle};
+}
+
+}  // namespace
+
+CKeyloomApp::CKeyloomApp(int& argc, char** argv)
+    : m_argc(argc), m_argv(argv), m_args(argv + (argc > 0 ? 1 : 0), argv + argc) {}
+
+int CKeyloomApp::InitInstance() {
+    const StartupSwitches switches = ParseStartupSwitches(m_args);
+    if (switches.simulate) {
+        setenv(kBackendVariable, kVirtualKeyboard, 1);
+    }
+    const RegistryKey settings = RegistryKey::OpenOrCreate();
+    AppContext context;
+    SystemInstanceEnvironment instances;
+    const InstanceDecision decision = SettleInstance(switches, instances);
+    if (!decision.run) {
+        return decision.exitCode;
+    }
+    context.noAutoShow = decision.noAutoShow ? 1 : 0;
+
+    QApplication application(m_argc, m_argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    KeyboardSession session(context, BindDeviceLinkOrExit(), ApplicationPaths());
+    QtMessagePrompter prompter;
+    QtFileChooser files;
+    CKeyloomDlg window(session, {prompter, files, std::make_unique<SystemTrayArea>(),
+                                 UserDataFolder::OfThisUser()});
+    QObject::connect(&window, &CKeyloomDlg::exited, &application, &QApplication::quit);
+    window.Initialise();
+    const InstanceChannelServer channel(
+        [&window](uint32_t message, uintptr_t wParam, intptr_t lParam) {
+            return window.Port().SendMessage(message, wParam, lParam);
+        });
+    QApplication::exec();
+    instances.ReleaseLock();
+    return 0;
+}
+
+}  // namespace keyloom

@@ -1,0 +1,42 @@
+#include "session/SystemInstanceEnvironment.h"
+
+#include <filesystem>
+
+#include "platform/CompanionDaemon.h"
+#include "platform/ExecutablePath.h"
+#include "platform/ProcessList.h"
+#include "platform/ProgramLauncher.h"
+
+namespace keyloom {
+
+SystemInstanceEnvironment::SystemInstanceEnvironment()
+    : executableName_(std::filesystem::path(ExecutablePath()).filename().string()) {}
+
+InstanceLockState SystemInstanceEnvironment::TakeLock() {
+    lock_.emplace(TOOL_INSTANCE_LOCK);
+    if (lock_->Held()) {
+        return InstanceLockState::kTaken;
+    }
+    lock_.reset();
+    return InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK) ? InstanceLockState::kHeldElsewhere
+                                                           : InstanceLockState::kUnavailable;
+}
+
+pid_t SystemInstanceEnvironment::FindOtherInstance() {
+    return keyloom::FindOtherInstance(executableName_);
+}
+
+std::optional<intptr_t> SystemInstanceEnvironment::Deliver(pid_t pid,
+                                                           const InstanceRequest& request) {
+    return SendToInstance(pid, request.message, request.wParam, request.lParam, kHandOverWait);
+}
+
+void SystemInstanceEnvironment::StartDaemon() {
+    OpenProgram(ExecutableFolder() + COMPANION_DAEMON, {});
+}
+
+void SystemInstanceEnvironment::ReleaseLock() {
+    lock_.reset();
+}
+
+}  // namespace keyloom

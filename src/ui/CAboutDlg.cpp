@@ -1,0 +1,34 @@
+#include "ui/CAboutDlg.h"
+
+#include <QVBoxLayout>
+
+namespace keyloom {
+
+namespace {
+
+constexpr int kTextWidth = 360;
+
+}  // namespace
+
+CAboutDlg::CAboutDlg(const QString& link, SlotText text, QWidget* parent)
+    : QDialog(parent), m_text(std::move(text)) {
+    m_description.setWordWrap(true);
+    m_description.setFixedWidth(kTextWidth);
+    m_link.setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(link.toHtmlEscaped()));
+    m_link.setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(&m_description);
+    layout->addWidget(&m_copyright);
+    layout->addWidget(&m_link);
+    layout->addWidget(&m_ok, 0, Qt::AlignRight);
+    connect(&m_ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void CAboutDlg::ApplyLanguage(int slot) {
+    setWindowTitle(m_text("LANG_ABOUT_TITLE", slot));
+    m_description.setText(m_text("GUANYU_JIESHAO", slot));
+    m_copyright.setText(m_text("GUANYU_BANQUAN", slot));
+    m_ok.setText(m_text("LANG_ABOUT_OK", slot));
+}
+
+}  // namespace keyloom

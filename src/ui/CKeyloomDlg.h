@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "controls/CBaseDialog.h"
+#include "session/KeyboardSession.h"
+#include "session/LightingContext.h"
+#include "session/LightingDisplay.h"
+#include "session/LightingState.h"
+#include "storage/UserDataFolder.h"
+#include "ui/CAboutDlg.h"
+#include "ui/CTrayIcon.h"
+#include "ui/FileChooser.h"
+#include "ui/KeyboardView.h"
+#include "ui/MessagePrompter.h"
+#include "ui/QtWindowPort.h"
+#include "ui/WindowSurface.h"
+
+namespace keyloom {
+
+// What the main window works with besides the keyboard session; tests give scripted ones.
+struct MainWindowServices {
+    MessagePrompter& prompter;
+    FileChooser& files;
+    std::unique_ptr<TrayArea> tray;
+    UserDataFolder userData;
+};
+
+// The key the key settings dialog edits: a key's KeyIndex or 0x100 + G-key slot, the control
+// that was clicked and whether only the macro page is offered.
+struct KeySettingsRequest {
+    int keyCode = 0;
+    int control = 0;
+    bool macroOnly = false;
+};
+
+// The main window: the keyboard picture with its buttons, the profile, report-rate and other
+// buttons around it, the tray icon and the window's life from start-up to exit. Its handlers call
+// the core and redraw.
+class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDisplay {
+    Q_OBJECT
+
+  public:
+    CKeyloomDlg(KeyboardSession& session, MainWindowServices services);
+    ~CKeyloomDlg() override;
+
+    // The start-up of the window: the device channels, the marks and captions, UM_INIT posted
+    // and the preview timer armed. The window stays hidden.
+    void Initialise();
+    // The exit operation: hides the window, lets everything go and emits exited().
+    void Exit();
+
+    QtWindowPort& Port() { return m_port; }
+    KeyboardView& Keyboard() { return *m_keyboard; }
+    CTrayIcon& Tray() { return m_tray; }
+    CPngButton* Control(int control) const;
+    // The key settings the window asked for, in order; the key settings dialog takes them over.
+    const std::vector<KeySettingsRequest>& KeySettingsRequests() const { return m_keyRequests; }
+    int ReportRateIndex() const { return m_reportRate; }
+    bool Exited() const { return m_exited; }
+
+    // WindowSurface
+    intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
+    void ShowApplyEnabled(bool enabled) override;
+    void HideMainWindow() override;
+    void ShowTrayIcon(int iconId) override;
+    void ShowBusyPicture(bool visible) override;
+    void ShowProfileCaption(const QString& caption, const QString& tooltip) override;
+    void RedrawMarks() override;
+    bool KeyEditorIsOpen() const override { return false; }
+    bool ProfileManagerChanged() const override { return false; }
+
+    // The buttons' actions, as their clicks run them.
+    void OnKeyClicked(int control);
+    void OnProfileButton(int number);
+    void OnReportRateButton(int number);
+    void OnDefaultButton();
+    void OnFlipButton();
+    void OnBackup();
+    void OnRestore();
+    void OnApply();
+    void OnOk();
+    void OnCancel();
+    void OnMenu();
+    void OnHelp();
+    void OnMinimise();
+    void OnWebLink();
+    void OnMacroButton();
+    void OnAbout();
+    void OnShow();
+
+  signals:
+    // The key settings dialog is asked for the key.
+    void OpenKeySettings(int keyCode);
+    void exited();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+  private:
+    // LightingDisplay: the key frames; the mode and preset boxes belong to the lighting panel.
+    void ClearModeBox() override {}
+    int SelectedModeItem() const override { return -1; }
+    void SetKeyFrame(int control, bool on, Color color) override;
+    void FillPresetBox(std::span<const std::string>) override {}
+
+    void LoadSurfaces();
+    void AddCommandButtons();
+    void AddArrows();
+    QString Text(const char* key) const;
+    LightingContext Lighting();
+
+    void OnInit(uintptr_t, intptr_t);
+    void OnOpen(uintptr_t, intptr_t);
+    void OnKill(uintptr_t, intptr_t);
+    void OnLanguage(uintptr_t, intptr_t slot);
+    void OnBankChanged(uintptr_t, intptr_t);
+    void OnProfileReload(uintptr_t, intptr_t);
+    void OnDeviceGone(uintptr_t, intptr_t);
+    void OnTimer(uintptr_t id, intptr_t);
+    void OnCommand(uintptr_t command, intptr_t);
+
+    void RequestKeySettings(int keyCode, int control, bool macroOnly);
+
+    void MarkProfileButtons();
+    void MarkReportRateButtons();
+    // The report rate read with the lighting state.
+    void ShowLightingRead();
+    void ApplyFlip();
+    int ReadFlip() const;
+    void ExitCleanup();
+
+    KeyboardSession& m_session;
+    MainWindowServices m_services;
+    QtWindowPort m_port;
+    ButtonSurfaces m_keySurfaces;
+    std::unique_ptr<KeyboardView> m_keyboard;
+    std::map<int, CPngButton*> m_controls;
+    std::array<CPngButton*, 2> m_arrows{};
+    QLabel m_busyPicture;
+    int m_busyFrame = 0;
+    QMenu m_backupMenu;
+    CTrayIcon m_tray;
+    QPointer<CAboutDlg> m_about;
+    LightingState m_lighting;
+    int m_reportRate = 0;
+    std::vector<KeySettingsRequest> m_keyRequests;
+    bool m_exited = false;
+};
+
+}  // namespace keyloom

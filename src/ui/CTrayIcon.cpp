@@ -1,0 +1,95 @@
+#include "ui/CTrayIcon.h"
+
+#include <array>
+
+#include "ui/TrayIcons.h"
+
+namespace keyloom {
+
+namespace {
+
+struct TrayMenuItem {
+    int command;
+    const char* textKey;
+};
+
+constexpr std::array kTrayMenuItems = {
+    TrayMenuItem{TRAY_CMD_OPEN, "MENU_11"},
+    TrayMenuItem{TRAY_CMD_ABOUT, "MENU_22"},
+    TrayMenuItem{TRAY_CMD_EXIT, "MENU_33"},
+};
+
+constexpr const char* kTrayToolTipKey = "KEYBOARD_TRAY_DESC";
+
+}  // namespace
+
+CTrayIcon::CTrayIcon(std::unique_ptr<TrayArea> area, TextSource text, CommandHandler onCommand)
+    : m_area(std::move(area)), m_text(std::move(text)), m_onCommand(std::move(onCommand)) {
+    BuildMenu();
+    m_area->OnDoubleClick([this] { m_onCommand(kTrayMenuItems.front().command); });
+}
+
+bool CTrayIcon::Create(int iconId) {
+    if (m_created) {
+        return false;
+    }
+    m_iconId = iconId;
+    Add();
+    m_created = true;
+    m_hidden = false;
+    return true;
+}
+
+void CTrayIcon::Remove() {
+    if (m_created) {
+        m_area->Remove();
+        m_created = false;
+    }
+}
+
+void CTrayIcon::Hide() {
+    if (m_created && !m_hidden) {
+        m_area->Remove();
+        m_hidden = true;
+    }
+}
+
+void CTrayIcon::Show() {
+    if (m_created && m_hidden) {
+        Add();
+        m_hidden = false;
+    }
+}
+
+void CTrayIcon::SetIcon(int iconId) {
+    if (m_created && iconId != m_iconId) {
+        m_iconId = iconId;
+        m_area->SetIcon(TrayIconPicture(iconId));
+    }
+}
+
+void CTrayIcon::BuildMenu() {
+    for (const TrayMenuItem& item : kTrayMenuItems) {
+        QAction* action = m_menu.addAction(QString());
+        QObject::connect(action, &QAction::triggered,
+                         [this, command = item.command] { m_onCommand(command); });
+    }
+    QFont bold = m_menu.actions().front()->font();
+    bold.setBold(true);
+    m_menu.actions().front()->setFont(bold);
+    QObject::connect(&m_menu, &QMenu::aboutToShow, [this] { LocaliseMenu(); });
+    LocaliseMenu();
+}
+
+void CTrayIcon::LocaliseMenu() {
+    const QList<QAction*> actions = m_menu.actions();
+    for (size_t i = 0; i < kTrayMenuItems.size(); ++i) {
+        actions[static_cast<qsizetype>(i)]->setText(m_text(kTrayMenuItems[i].textKey));
+    }
+}
+
+void CTrayIcon::Add() {
+    m_area->Add(TrayIconPicture(m_iconId), m_text(kTrayToolTipKey), &m_menu);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMenu>
+#include <functional>
+#include <memory>
+
+#include "ui/TrayArea.h"
+
+namespace keyloom {
+
+// Commands of the tray menu.
+inline constexpr int TRAY_CMD_OPEN = 32771;
+inline constexpr int TRAY_CMD_ABOUT = 32773;
+inline constexpr int TRAY_CMD_EXIT = 32774;
+
+// The tool's icon in the notification area with its menu (Open, About, Exit). The menu's texts
+// are read from the language files each time it opens; a chosen item, and a double click as
+// Open, go to the command handler. Every operation does nothing until the icon is created.
+class CTrayIcon {
+  public:
+    using CommandHandler = std::function<void(int command)>;
+    // The text of a language key in the current language.
+    using TextSource = std::function<QString(const char* key)>;
+
+    CTrayIcon(std::unique_ptr<TrayArea> area, TextSource text, CommandHandler onCommand);
+
+    // Adds the icon with the tooltip KEYBOARD_TRAY_DESC; false when it exists already.
+    bool Create(int iconId);
+    void Remove();
+    void Hide();
+    void Show();
+    // Shows the icon of this number, unless it shows it already.
+    void SetIcon(int iconId);
+
+    bool Created() const { return m_created; }
+    bool Hidden() const { return m_hidden; }
+    int IconId() const { return m_iconId; }
+    QMenu& Menu() { return m_menu; }
+
+  private:
+    void BuildMenu();
+    void LocaliseMenu();
+    void Add();
+
+    std::unique_ptr<TrayArea> m_area;
+    TextSource m_text;
+    CommandHandler m_onCommand;
+    QMenu m_menu;
+    bool m_created = false;
+    bool m_hidden = false;
+    int m_iconId = 0;
+};
+
+}  // namespace keyloom

@@ -1,0 +1,37 @@
+#include "ui/QtFileChooser.h"
+
+#include <QFileDialog>
+
+namespace keyloom {
+
+namespace {
+
+const QString kBackupFilter = QStringLiteral("(*.qvp) (*.qvp);;(*.*) (*)");
+const QString kBackupSuffix = QStringLiteral("qvp");
+
+std::optional<std::string> Chosen(QFileDialog& dialog) {
+    dialog.setNameFilter(kBackupFilter);
+    dialog.setDefaultSuffix(kBackupSuffix);
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front().toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileChooser::ChooseBackupToOpen() {
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
+}
+
+std::optional<std::string> QtFileChooser::ChooseBackupToSave() {
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return Chosen(dialog);
+}
+
+}  // namespace keyloom

@@ -1,0 +1,48 @@
+#include <QMessageBox>
+
+#include "ui/QtMessagePrompter.h"
+
+namespace keyloom {
+
+namespace {
+
+struct ButtonChoice {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton;
+};
+
+ButtonChoice ChoiceOf(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::kYesNo:
+            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+        case MessageButtons::kYesNoDefaultNo:
+            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+        case MessageButtons::kOk:
+            break;
+    }
+    return {QMessageBox::Ok, QMessageBox::Ok};
+}
+
+MessageAnswer AnswerOf(int button) {
+    switch (button) {
+        case QMessageBox::Yes:
+            return MessageAnswer::kYes;
+        case QMessageBox::No:
+            return MessageAnswer::kNo;
+        default:
+            return MessageAnswer::kOk;
+    }
+}
+
+}  // namespace
+
+MessageAnswer QtMessagePrompter::Ask(const std::string&, const QString& text,
+                                     MessageButtons buttons, bool topMost) {
+    const ButtonChoice choice = ChoiceOf(buttons);
+    QMessageBox box(QMessageBox::NoIcon, QString(), text, choice.buttons);
+    box.setDefaultButton(choice.defaultButton);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+    return AnswerOf(box.exec());
+}
+
+}  // namespace keyloom

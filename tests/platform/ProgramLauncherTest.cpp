@@ -1,0 +1,67 @@
+#include "platform/ProgramLauncher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "Eventually.h"
+#include "ScopedVariable.h"
+#include "support/TestEnvironment.h"
+
+namespace keyloom {
+namespace {
+
+using test::Eventually;
+
+std::string Contents(const std::string& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+void WriteScript(const std::string& path, const std::string& body) {
+    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+}
+
+// The program reports its pid and session; once it has ended nothing of it may stay behind.
+TEST(ProgramLauncherTest, StartedProgramRunsInItsOwnSessionAndLeavesNoZombie) {
+    const std::string report = test::MakeTemporaryFolder() + "/report";
+    const std::string script = "echo $$ $(cut -d' ' -f6 /proc/$$/stat) > " + report +
+                               ".part && mv " + report + ".part " + report;
+    EXPECT_GT(OpenProgram("/bin/sh", {"-c", script}), 32);
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(report); }));
+    std::istringstream words(Contents(report));
+    pid_t pid = 0;
+    pid_t session = 0;
+    words >> pid >> session;
+    EXPECT_EQ(session, pid);
+    const std::string procEntry = "/proc/" + std::to_string(pid);
+    EXPECT_TRUE(Eventually([&] { return !std::filesystem::exists(procEntry); }));
+}
+
+TEST(ProgramLauncherTest, FailuresAreNumberedLikeTheShell) {
+    const std::string folder = test::MakeTemporaryFolder();
+    EXPECT_EQ(OpenProgram(folder + "/missing", {}), OPEN_FILE_NOT_FOUND);
+    std::ofstream(folder + "/plain") << "text\n";
+    EXPECT_EQ(OpenProgram(folder + "/plain", {}), OPEN_ACCESS_DENIED);
+}
+
+TEST(ProgramLauncherTest, DocumentGoesToTheDesktopHandler) {
+    const std::string folder = test::MakeTemporaryFolder();
+    const std::string opened = folder + "/opened";
+    WriteScript(folder + "/xdg-open",
+                "printf %s \"$1\" > " + opened + ".part && mv " + opened + ".part " + opened);
+    {
+        const test::ScopedVariable path("PATH", folder + ":/usr/bin:/bin");
+        EXPECT_GT(OpenDocument("https://example.com/a page"), 32);
+    }
+    ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(opened); }));
+    EXPECT_EQ(Contents(opened), "https://example.com/a page");
+
+    const test::ScopedVariable path("PATH", test::MakeTemporaryFolder());
+    EXPECT_EQ(OpenDocument("https://example.com/"), OPEN_FILE_NOT_FOUND);
+}
+
+}  // namespace
+}  // namespace keyloom

@@ -1,0 +1,170 @@
+#include "ui/CKeyloomDlg.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "MainWindowFixture.h"
+#include "ZozSim.h"
+#include "device/ConfigReport.h"
+#include "model/AssignmentTable.h"
+#include "platform/AppSettings.h"
+#include "session/ActiveProfile.h"
+
+namespace keyloom::test {
+namespace {
+
+constexpr int kKeyA = 1058;
+constexpr int kG3 = 1002;
+constexpr int kCloseButton = 1124;
+
+void RemoveSkinKey(const std::string& skinFile, const std::string& key) {
+    std::ifstream in(skinFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    in.close();
+    std::ofstream(skinFile) << std::regex_replace(text.str(),
+                                                  std::regex("(^|\n)" + key + "=[^\n]*"), "");
+}
+
+TEST_F(MainWindowTest, ShowsTheWindowOnceAfterInitWithAKeyboard) {
+    Start();
+    EXPECT_TRUE(Eventually([this] { return window->isVisible(); }));
+    EXPECT_EQ(trayShown, 1);
+    window->hide();
+    Eventually([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, UnpluggingHidesAndPluggingAgainDoesNotShow) {
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    EXPECT_TRUE(Eventually([this] {
+        return !window->isVisible() && window->Tray().IconId() == TRAY_ICON_NO_KEYBOARD;
+    }));
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    EXPECT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_KEYBOARD; }));
+    Eventually([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, InitWithAnotherTagDoesNothing) {
+    Construct();
+    window->HandleMessage(UM_INIT, TAG_OPEN, 0);
+    EXPECT_FALSE(window->Port().InitComplete());
+    EXPECT_FALSE(window->Tray().Created());
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeDoNothing) {
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QTest::keyClick(window.get(), key);
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->Exited());
+}
+
+TEST_F(MainWindowTest, SystemCloseHidesAndCloseButtonExits) {
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->Exited());
+    QSignalSpy exited(window.get(), &CKeyloomDlg::exited);
+    window->Control(kCloseButton)->click();
+    EXPECT_TRUE(window->Exited());
+    EXPECT_EQ(exited.count(), 1);
+    EXPECT_EQ(trayShown, 0);
+}
+
+TEST_F(MainWindowTest, AKeyMissingFromTheSkinIsDisabledAndOnePixel) {
+    const std::string folder = CopyOfInstallation();
+    RemoveSkinKey(folder + "Skins/Main.ini", "KEY_01E");
+    Construct(folder);
+    CPngButton* key = window->Keyboard().Button(kKeyA);
+    EXPECT_FALSE(key->isEnabled());
+    EXPECT_EQ(key->size(), QSize(1, 1));
+    EXPECT_TRUE(window->Keyboard().Button(1075)->isEnabled());
+}
+
+TEST_F(MainWindowTest, InBankBG3EditsSlotEleven) {
+    Start();
+    ASSERT_EQ(ZozSim_PressBankKey(), 1);
+    ASSERT_TRUE(Eventually([this] { return session->channels.MacroKeyBank() == 1; }));
+    window->Keyboard().Button(kG3)->click();
+    ASSERT_FALSE(window->KeySettingsRequests().empty());
+    EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x10B);
+    window->OnMacroButton();
+    EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x111);
+    EXPECT_TRUE(window->KeySettingsRequests().back().macroOnly);
+}
+
+TEST_F(MainWindowTest, DefaultButtonClearsOnlyTheCurrentBankAfterYes) {
+    Start();
+    const int profile = GetActiveProfile(*session);
+    const KeyAssignment assigned{ASSIGN_KEY, 0, 0x30, 0, 0};
+    const auto assign = [&] {
+        std::lock_guard lock(context->profileLock);
+        AssignmentTable table = session->profile.Assignments();
+        table.SetEntry(profile, GKeySlot(0, 0), assigned);
+        table.SetEntry(profile, GKeySlot(1, 0), assigned);
+    };
+    const auto kindOf = [&](int bank) {
+        std::lock_guard lock(context->profileLock);
+        return session->profile.Assignments().EntryOf(profile, GKeySlot(bank, 0)).kind;
+    };
+    assign();
+    prompter.answer = MessageAnswer::kNo;
+    window->OnDefaultButton();
+    EXPECT_EQ(kindOf(0), ASSIGN_KEY);
+    EXPECT_EQ(kindOf(1), ASSIGN_KEY);
+    prompter.answer = MessageAnswer::kYes;
+    window->OnDefaultButton();
+    EXPECT_EQ(kindOf(0), ASSIGN_DEFAULT);
+    EXPECT_EQ(kindOf(1), ASSIGN_KEY);
+}
+
+TEST_F(MainWindowTest, ReportRateButtonThreeInProfileThreeWritesTwoAtOffset99) {
+    Start();
+    window->OnProfileButton(3);
+    const size_t before = WrittenRequests().size();
+    window->OnReportRateButton(3);
+    const auto written = WrittenRequests();
+    ASSERT_GT(written.size(), before);
+    bool found = false;
+    for (size_t i = before; i < written.size(); ++i) {
+        if (written[i].command == CMD_WRITE_LIGHTING) {
+            EXPECT_EQ(written[i].offset, 99);
+            EXPECT_EQ(written[i].data, std::vector<uint8_t>{2});
+            found = true;
+        }
+    }
+    EXPECT_TRUE(found);
+    EXPECT_EQ(window->ReportRateIndex(), 2);
+}
+
+TEST_F(MainWindowTest, FlipValueSevenTogglesToZero) {
+    Construct();
+    ASSERT_TRUE(WriteAppSetting(kTitle, "PROFILES", "Flip", "7"));
+    window->OnFlipButton();
+    EXPECT_EQ(GetAppSetting(kTitle, "PROFILES", "Flip", ""), "0");
+    window->OnFlipButton();
+    EXPECT_EQ(GetAppSetting(kTitle, "PROFILES", "Flip", ""), "1");
+    EXPECT_FALSE(window->Keyboard().Button(1010)->isEnabled());
+}
+
+TEST_F(MainWindowTest, AMissingHoverPictureDoesNotStopTheStart) {
+    const std::string folder = CopyOfInstallation();
+    std::filesystem::remove(folder + "Skins/main_over.jpg");
+    Start(folder);
+    EXPECT_TRUE(window->Port().InitComplete());
+    EXPECT_TRUE(window->Keyboard().Button(kKeyA)->isEnabled());
+}
+
+}  // namespace
+}  // namespace keyloom::test

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "support/SimKeyboardFixture.h"
+#include "ui/CKeyloomDlg.h"
+
+namespace keyloom::test {
+
+// Message boxes answered from the test, their language keys kept.
+class ScriptedPrompter final : public MessagePrompter {
+  public:
+    MessageAnswer answer = MessageAnswer::kYes;
+    std::vector<std::string> shownKeys;
+
+    MessageAnswer Ask(const std::string& languageKey, const QString&, MessageButtons buttons,
+                      bool) override {
+        shownKeys.push_back(languageKey);
+        return buttons == MessageButtons::kOk ? MessageAnswer::kOk : answer;
+    }
+};
+
+// File dialogs that the user cancels.
+class CancelledFileChooser final : public FileChooser {
+  public:
+    std::optional<std::string> ChooseBackupToOpen() override { return std::nullopt; }
+    std::optional<std::string> ChooseBackupToSave() override { return std::nullopt; }
+};
+
+// A notification area that only counts.
+class CountingTrayArea final : public TrayArea {
+  public:
+    explicit CountingTrayArea(int& shown) : shown_(shown) {}
+    void Add(const QIcon&, const QString&, QMenu*) override { ++shown_; }
+    void Remove() override { --shown_; }
+    void SetIcon(const QIcon&) override {}
+    void SetToolTip(const QString&) override {}
+    void OnDoubleClick(std::function<void()>) override {}
+
+  private:
+    int& shown_;
+};
+
+// The main window on the virtual keyboard, on Qt's offscreen platform.
+class MainWindowTest : public SimKeyboardTest {
+  protected:
+    static constexpr const char* kTitle = "KeyloomTest";
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // The window over the installation in `folder`, constructed; Initialise() is the test's.
+    CKeyloomDlg& Construct(const std::string& folder = KEYLOOM_BIN_DIR);
+    // Constructed, initialised, and the first arrival of the keyboard handled.
+    CKeyloomDlg& Start(const std::string& folder = KEYLOOM_BIN_DIR);
+    // A copy of the installation's skins and language files to change.
+    static std::string CopyOfInstallation();
+
+    // Handles window events until the condition holds; whether it did within the limit.
+    template <typename Condition>
+    static bool Eventually(Condition condition,
+                           std::chrono::milliseconds limit = std::chrono::seconds(5)) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        return true;
+    }
+
+    ScriptedPrompter prompter;
+    CancelledFileChooser files;
+    int trayShown = 0;
+    std::unique_ptr<AppContext> context;
+    std::unique_ptr<KeyboardSession> session;
+    std::unique_ptr<CKeyloomDlg> window;
+};
+
+}  // namespace keyloom::test

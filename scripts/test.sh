@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-bash scripts/build.sh build
+bash scripts/build.sh build -DKEYLOOM_WITH_GUI=ON
 (cd build && ctest --output-on-failure -j2 --timeout 120)
 
 bash scripts/build.sh build-sanitize -DKEYLOOM_SANITIZE=ON -DKEYLOOM_WITH_GUI=OFF

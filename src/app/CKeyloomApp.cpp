@@ -6,6 +6,7 @@
 #include "device/DeviceLink.h"
 #include "platform/ExecutablePath.h"
 #include "platform/InstanceChannel.h"
+#include "platform/ProgramLauncher.h"
 #include "platform/RegistryKey.h"
 #include "platform/UserFolders.h"
 #include "session/StartupSwitches.h"
@@ -52,8 +53,9 @@ int CKeyloomApp::InitInstance() {
     KeyboardSession session(context, BindDeviceLinkOrExit(), ApplicationPaths());
     QtMessagePrompter prompter;
     QtFileChooser files;
-    CKeyloomDlg window(session, {prompter, files, std::make_unique<SystemTrayArea>(),
-                                 UserDataFolder::OfThisUser()});
+    CKeyloomDlg window(
+        session, {prompter, files, std::make_unique<SystemTrayArea>(), UserDataFolder::OfThisUser(),
+                  [](const std::string& pathOrUrl) { OpenDocument(pathOrUrl); }});
     QObject::connect(&window, &CKeyloomDlg::exited, &application, &QApplication::quit);
     window.Initialise();
     const InstanceChannelServer channel(

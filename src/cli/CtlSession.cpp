@@ -39,6 +39,7 @@ CtlSession::CtlSession(std::optional<MessageAnswer> answers) {
 }
 
 CtlSession::~CtlSession() {
+    session_->ending = true;
     AttachKeyboardSession(nullptr);
     Settle();
 }

@@ -92,6 +92,7 @@ class CPngButton : public QAbstractButton {
     // left of and above it, which the skin pictures allow for.
     void SetFaceOrigin(QPoint origin);
     void SetMarked(bool marked, bool redraw = true);
+    bool Marked() const { return m_marked; }
     void SetOutline(Color color, int strength, bool on);
     const ButtonOutline& Outline() const { return m_outline; }
     void SetTextStyle(const ButtonTextStyle& style);

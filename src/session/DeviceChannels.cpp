@@ -120,6 +120,9 @@ void RunDeviceStateWorker(KeyboardSession& session, unsigned deviceCount) {
         OnRemoval(session);
     }
     while (!Window(session).InitComplete()) {
+        if (session.ending) {
+            return;  // the tool ended before its deferred initialisation ran
+        }
         std::this_thread::sleep_for(kInitCompletePoll);
     }
     const int icon = deviceCount > 0 ? TRAY_ICON_KEYBOARD : TRAY_ICON_NO_KEYBOARD;

@@ -50,6 +50,8 @@ struct KeyboardSession {
 
     // Threads started with StartSessionThread that have not ended yet.
     std::atomic<int> runningThreads{0};
+    // Set when the tool ends: a worker still waiting for the window gives up.
+    std::atomic<bool> ending{false};
 };
 
 // Starts a thread that ends by itself (a device-state or tray icon worker, a busy indicator).

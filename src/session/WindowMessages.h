@@ -31,6 +31,8 @@ inline constexpr uint32_t MSG_APPLY = 0x001E;
 inline constexpr uint32_t MSG_TIMER = 0x0113;
 // A command of a control or menu: wParam is the command id.
 inline constexpr uint32_t MSG_COMMAND = 0x0111;
+// A change of the user's session: wParam is the session event (SessionAwayFlag.h).
+inline constexpr uint32_t MSG_SESSION_CHANGE = 0x02B1;
 
 // The main window's timers.
 inline constexpr uint32_t TIMER_BUSY = 1050;              // 50 ms, next busy animation frame

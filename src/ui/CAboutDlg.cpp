@@ -1,5 +1,6 @@
 #include "ui/CAboutDlg.h"
 
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace keyloom {
@@ -10,8 +11,9 @@ constexpr int kTextWidth = 360;
 
 }  // namespace
 
-CAboutDlg::CAboutDlg(const QString& link, SlotText text, QWidget* parent)
-    : QDialog(parent), m_text(std::move(text)) {
+CAboutDlg::CAboutDlg(const QString& link, SlotText text, std::function<void()> help,
+                     QWidget* parent)
+    : QDialog(parent), m_text(std::move(text)), m_help(std::move(help)) {
     m_description.setWordWrap(true);
     m_description.setFixedWidth(kTextWidth);
     m_link.setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(link.toHtmlEscaped()));
@@ -29,6 +31,15 @@ void CAboutDlg::ApplyLanguage(int slot) {
     m_description.setText(m_text("GUANYU_JIESHAO", slot));
     m_copyright.setText(m_text("GUANYU_BANQUAN", slot));
     m_ok.setText(m_text("LANG_ABOUT_OK", slot));
+}
+
+void CAboutDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        event->accept();
+        m_help();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace keyloom

@@ -16,7 +16,9 @@ class CAboutDlg : public QDialog {
     // The text of a language key for a language slot.
     using SlotText = std::function<QString(const char* key, int slot)>;
 
-    CAboutDlg(const QString& link, SlotText text, QWidget* parent = nullptr);
+    // `help` opens the help page (F1).
+    CAboutDlg(const QString& link, SlotText text, std::function<void()> help,
+              QWidget* parent = nullptr);
 
     // UM_LANGUAGE: the title, the two texts and the OK button in the slot's language.
     void ApplyLanguage(int slot);
@@ -25,8 +27,12 @@ class CAboutDlg : public QDialog {
     const QLabel& Copyright() const { return m_copyright; }
     const QPushButton& OkButton() const { return m_ok; }
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     SlotText m_text;
+    std::function<void()> m_help;
     QLabel m_description;
     QLabel m_copyright;
     QLabel m_link;

@@ -1,6 +1,7 @@
 #include "ui/CKeyloomDlg.h"
 
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
@@ -10,7 +11,6 @@
 #include "model/KeyButtonTable.h"
 #include "model/MacroList.h"
 #include "platform/AppSettings.h"
-#include "platform/ProgramLauncher.h"
 #include "session/ActiveProfile.h"
 #include "session/ApplyPipeline.h"
 #include "session/LanguageMessage.h"
@@ -38,6 +38,7 @@ constexpr int kMenuRestore = 32776;
 constexpr int kMenuBackup = 32777;
 constexpr int kCommandExit = 32779;
 constexpr int kCommandAbout = 16;
+constexpr int kCommandMinimise = 0xF020;  // the window system's minimise command
 
 constexpr uint32_t kPreviewFirstDelay = 100;
 constexpr uint32_t kPreviewPeriod = 50;
@@ -65,8 +66,25 @@ constexpr std::array kTooltips = {
     ControlText{1122, "MAIN_HELP_PROMPT"},
 };
 constexpr std::array kBackupMenuItems = {
-    ControlText{kMenuRestore, "MENU_1"},
-    ControlText{kMenuBackup, "MENU_2"},
+    CommandMenuItem{kMenuRestore, "MENU_1"},
+    CommandMenuItem{kMenuBackup, "MENU_2"},
+};
+constexpr std::array kSystemMenuItems = {
+    CommandMenuItem{kCommandMinimise, "MAIN_MINIMIZE_PROMPT"},
+    CommandMenuItem{kCommandAbout, "MENU_22"},
+};
+
+// Buttons that open the maker's pages; no address means the link of the skin file.
+struct LinkButton {
+    int control;
+    const char* address;
+};
+constexpr std::array kLinkButtons = {
+    LinkButton{1121, nullptr},
+    LinkButton{1199, SKIN_DEFAULT_LINK},
+    LinkButton{1219, SKIN_DEFAULT_LINK},
+    LinkButton{1220, "https://keyloom.example/community/"},
+    LinkButton{1221, "https://keyloom.example/news/"},
 };
 
 // The image buttons around the keyboard; those without an action are indicators.
@@ -78,7 +96,8 @@ struct CommandButton {
 
 constexpr std::array kCommandButtons = {
     CommandButton{1007, "FUNC_MACRO", [](CKeyloomDlg& w) { w.OnMacroButton(); }},
-    CommandButton{kProfileManagerControl, "FUNC_PROFILES", nullptr},
+    CommandButton{kProfileManagerControl, "FUNC_PROFILES",
+                  [](CKeyloomDlg& w) { w.OnProfileManager(); }},
     CommandButton{1135, "FUNC_PROFILE1", [](CKeyloomDlg& w) { w.OnProfileButton(1); }},
     CommandButton{1136, "FUNC_PROFILE2", [](CKeyloomDlg& w) { w.OnProfileButton(2); }},
     CommandButton{1137, "FUNC_PROFILE3", [](CKeyloomDlg& w) { w.OnProfileButton(3); }},
@@ -94,8 +113,11 @@ constexpr std::array kCommandButtons = {
     CommandButton{1122, "CONTROL_HELP", [](CKeyloomDlg& w) { w.OnHelp(); }},
     CommandButton{1123, "CONTROL_MINIMIZE", [](CKeyloomDlg& w) { w.OnMinimise(); }},
     CommandButton{1124, "CONTROL_CLOSE", [](CKeyloomDlg& w) { w.Exit(); }},
-    CommandButton{1121, "TALVEN_LINK", [](CKeyloomDlg& w) { w.OnWebLink(); }},
-    CommandButton{1199, "CONTROL_LINK", [](CKeyloomDlg& w) { w.OnWebLink(); }},
+    CommandButton{1121, "TALVEN_LINK", [](CKeyloomDlg& w) { w.OnLink(1121); }},
+    CommandButton{1199, "CONTROL_LINK", [](CKeyloomDlg& w) { w.OnLink(1199); }},
+    CommandButton{1219, "CONTROL_Network", [](CKeyloomDlg& w) { w.OnLink(1219); }},
+    CommandButton{1220, "CONTROL_Facebook", [](CKeyloomDlg& w) { w.OnLink(1220); }},
+    CommandButton{1221, "CONTROL_twitter", [](CKeyloomDlg& w) { w.OnLink(1221); }},
     CommandButton{1130, "FLIP_1", [](CKeyloomDlg& w) { w.OnFlipButton(); }},
     CommandButton{1131, "FLIP_2", [](CKeyloomDlg& w) { w.OnFlipButton(); }},
     CommandButton{1134, "TALVEN_VER", nullptr},
@@ -117,6 +139,7 @@ constexpr std::array kMenuCommands = {
     MenuCommand{kCommandAbout, [](CKeyloomDlg& w) { w.OnAbout(); }},
     MenuCommand{TRAY_CMD_EXIT, [](CKeyloomDlg& w) { w.Exit(); }},
     MenuCommand{kCommandExit, [](CKeyloomDlg& w) { w.Exit(); }},
+    MenuCommand{kCommandMinimise, [](CKeyloomDlg& w) { w.OnMinimise(); }},
     MenuCommand{kMenuRestore, [](CKeyloomDlg& w) { w.OnRestore(); }},
     MenuCommand{kMenuBackup, [](CKeyloomDlg& w) { w.OnBackup(); }},
 };
@@ -141,6 +164,12 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
       m_session(session),
       m_services(std::move(services)),
       m_port(*this, m_services.prompter),
+      m_backupMenu(
+          kBackupMenuItems, [this](const char* key) { return Text(key); },
+          [this](int command) { OnCommand(static_cast<uintptr_t>(command), 0); }),
+      m_systemMenu(
+          kSystemMenuItems, [this](const char* key) { return Text(key); },
+          [this](int command) { OnCommand(static_cast<uintptr_t>(command), 0); }),
       m_tray(
           std::move(m_services.tray), [this](const char* key) { return Text(key); },
           [this](int command) { OnCommand(static_cast<uintptr_t>(command), 0); }) {
@@ -154,10 +183,6 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
     m_busyPicture.setParent(this);
     PlaceControl(&m_busyPicture, "CONTROL_JDTStatic");
     m_busyPicture.hide();
-    for (const ControlText& item : kBackupMenuItems) {
-        connect(m_backupMenu.addAction(QString()), &QAction::triggered, this,
-                [this, command = item.control] { OnCommand(static_cast<uintptr_t>(command), 0); });
-    }
     setWindowIcon(TrayIconPicture(TRAY_ICON_NO_KEYBOARD));
     setWindowTitle(Text("MAIN_CAPTION"));
     ShowApplyEnabled(false);
@@ -173,8 +198,11 @@ void CKeyloomDlg::Initialise() {
     m_services.userData.PrepareFirstRun();
     StartDeviceChannels(m_session);
     ApplyFlip();
+    m_mainEvents.Create(MAIN_EVENT_PREFIX, MAIN_EVENT_COUNT);
     m_port.PostMessage(UM_INIT, TAG_INIT, 0);
     m_port.SendMessage(UM_LANGUAGE, TAG_LANG, LanguageSlot());
+    m_sessionWatcher.Register(
+        [this](uint32_t event) { m_port.PostMessage(MSG_SESSION_CHANGE, event, 0); });
     m_port.SetTimer(TIMER_PREVIEW, kPreviewFirstDelay);
 }
 
@@ -209,6 +237,7 @@ intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t
         MessageHandler{UM_DEVICE_GONE, std::nullopt, &CKeyloomDlg::OnDeviceGone},
         MessageHandler{MSG_TIMER, std::nullopt, &CKeyloomDlg::OnTimer},
         MessageHandler{MSG_COMMAND, std::nullopt, &CKeyloomDlg::OnCommand},
+        MessageHandler{MSG_SESSION_CHANGE, std::nullopt, &CKeyloomDlg::OnSessionChange},
     };
     const intptr_t result = HandleSessionMessage(m_session, message, wParam, lParam);
     for (const MessageHandler& handler : kHandlers) {
@@ -351,23 +380,28 @@ void CKeyloomDlg::OnCancel() {
 }
 
 void CKeyloomDlg::OnMenu() {
-    const QList<QAction*> actions = m_backupMenu.actions();
-    for (size_t i = 0; i < kBackupMenuItems.size(); ++i) {
-        actions[static_cast<qsizetype>(i)]->setText(Text(kBackupMenuItems[i].key));
-    }
     m_backupMenu.popup(QCursor::pos());
 }
 
 void CKeyloomDlg::OnHelp() {
-    OpenDocument(m_session.paths.executableFolder + "Help/index.html");
+    m_services.openDocument(m_session.paths.executableFolder + "Help/index.html");
 }
 
 void CKeyloomDlg::OnMinimise() {
     showMinimized();
 }
 
-void CKeyloomDlg::OnWebLink() {
-    OpenDocument(ReadSkinScreen(SkinFile().Path()).link);
+void CKeyloomDlg::OnLink(int control) {
+    for (const LinkButton& link : kLinkButtons) {
+        if (link.control == control) {
+            m_services.openDocument(
+                link.address != nullptr ? link.address : ReadSkinScreen(SkinFile().Path()).link);
+        }
+    }
+}
+
+void CKeyloomDlg::OnProfileManager() {
+    emit OpenProfileManager();
 }
 
 void CKeyloomDlg::OnMacroButton() {
@@ -380,9 +414,12 @@ void CKeyloomDlg::OnAbout() {
         return;
     }
     const QString link = QString::fromStdString(ReadSkinScreen(SkinFile().Path()).link);
-    m_about = new CAboutDlg(link, [this](const char* key, int slot) {
-        return QString::fromStdString(LangText(key, slot, m_session.paths.executableFolder));
-    });
+    m_about = new CAboutDlg(
+        link,
+        [this](const char* key, int slot) {
+            return QString::fromStdString(LangText(key, slot, m_session.paths.executableFolder));
+        },
+        [this] { OnHelp(); });
     m_about->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_about, &QDialog::finished, m_about, &QObject::deleteLater);
     m_about->ApplyLanguage(LanguageSlot());
@@ -406,6 +443,10 @@ void CKeyloomDlg::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Escape:
             event->accept();
             return;
+        case Qt::Key_F1:
+            event->accept();
+            OnHelp();
+            return;
         default:
             CBaseDialog::keyPressEvent(event);
     }
@@ -418,6 +459,15 @@ void CKeyloomDlg::keyReleaseEvent(QKeyEvent* event) {
 void CKeyloomDlg::closeEvent(QCloseEvent* event) {
     event->ignore();
     OnCancel();
+}
+
+// A skinned window has no frame of the window system's, so the background offers its menu.
+void CKeyloomDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (childAt(event->pos()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    m_systemMenu.popup(event->globalPos());
 }
 
 void CKeyloomDlg::reject() {
@@ -561,6 +611,10 @@ void CKeyloomDlg::OnCommand(uintptr_t command, intptr_t) {
     }
 }
 
+void CKeyloomDlg::OnSessionChange(uintptr_t event, intptr_t) {
+    m_away.OnSessionChange(static_cast<uint32_t>(event));
+}
+
 void CKeyloomDlg::RequestKeySettings(int keyCode, int control, bool macroOnly) {
     m_keyRequests.push_back({keyCode, control, macroOnly});
     emit OpenKeySettings(keyCode);
@@ -600,9 +654,11 @@ int CKeyloomDlg::ReadFlip() const {
 
 void CKeyloomDlg::ExitCleanup() {
     m_port.Close();
+    m_mainEvents.Close();
     delete m_about;
     m_tray.Remove();
     m_port.SetApplyEnabled(false);
+    m_session.ending = true;
     WaitHandlingEvents([this] {
         AttachKeyboardSession(nullptr);
         WaitForSessionThreads(m_session);

@@ -1,22 +1,24 @@
 #pragma once
 
 #include <QLabel>
-#include <QMenu>
 #include <QPointer>
 #include <array>
 #include <memory>
 #include <vector>
 
 #include "controls/CBaseDialog.h"
+#include "platform/NamedEvents.h"
 #include "session/KeyboardSession.h"
 #include "session/LightingContext.h"
 #include "session/LightingDisplay.h"
 #include "session/LightingState.h"
+#include "session/SessionAwayFlag.h"
 #include "storage/UserDataFolder.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CTrayIcon.h"
 #include "ui/FileChooser.h"
 #include "ui/KeyboardView.h"
+#include "ui/LoginSessionWatcher.h"
 #include "ui/MessagePrompter.h"
 #include "ui/QtWindowPort.h"
 #include "ui/WindowSurface.h"
@@ -29,6 +31,8 @@ struct MainWindowServices {
     FileChooser& files;
     std::unique_ptr<TrayArea> tray;
     UserDataFolder userData;
+    // Opens a document or web address in the user's program for it.
+    std::function<void(const std::string& pathOrUrl)> openDocument;
 };
 
 // The key the key settings dialog edits: a key's KeyIndex or 0x100 + G-key slot, the control
@@ -62,7 +66,13 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     // The key settings the window asked for, in order; the key settings dialog takes them over.
     const std::vector<KeySettingsRequest>& KeySettingsRequests() const { return m_keyRequests; }
     int ReportRateIndex() const { return m_reportRate; }
+    // The busy animation's frame now shown, 0 to 9.
+    int BusyFrame() const { return m_busyFrame; }
     bool Exited() const { return m_exited; }
+    const SessionAwayFlag& Away() const { return m_away; }
+    const NamedEvents& MainEvents() const { return m_mainEvents; }
+    // The window's own menu of the window system's kind (minimise, About).
+    CommandMenu& SystemMenu() { return m_systemMenu; }
 
     // WindowSurface
     intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
@@ -89,20 +99,25 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void OnMenu();
     void OnHelp();
     void OnMinimise();
-    void OnWebLink();
     void OnMacroButton();
+    void OnProfileManager();
+    // A button that opens one of the maker's pages.
+    void OnLink(int control);
     void OnAbout();
     void OnShow();
 
   signals:
     // The key settings dialog is asked for the key.
     void OpenKeySettings(int keyCode);
+    // The profile manager is asked for.
+    void OpenProfileManager();
     void exited();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void reject() override;
 
   private:
@@ -127,6 +142,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void OnDeviceGone(uintptr_t, intptr_t);
     void OnTimer(uintptr_t id, intptr_t);
     void OnCommand(uintptr_t command, intptr_t);
+    void OnSessionChange(uintptr_t event, intptr_t);
 
     void RequestKeySettings(int keyCode, int control, bool macroOnly);
 
@@ -147,13 +163,17 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     std::array<CPngButton*, 2> m_arrows{};
     QLabel m_busyPicture;
     int m_busyFrame = 0;
-    QMenu m_backupMenu;
+    CommandMenu m_backupMenu;
+    CommandMenu m_systemMenu;
     CTrayIcon m_tray;
     QPointer<CAboutDlg> m_about;
     LightingState m_lighting;
     int m_reportRate = 0;
     std::vector<KeySettingsRequest> m_keyRequests;
     bool m_exited = false;
+    NamedEvents m_mainEvents;
+    SessionAwayFlag m_away;
+    LoginSessionWatcher m_sessionWatcher;
 };
 
 }  // namespace keyloom

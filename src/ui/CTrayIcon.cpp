@@ -8,15 +8,10 @@ namespace keyloom {
 
 namespace {
 
-struct TrayMenuItem {
-    int command;
-    const char* textKey;
-};
-
 constexpr std::array kTrayMenuItems = {
-    TrayMenuItem{TRAY_CMD_OPEN, "MENU_11"},
-    TrayMenuItem{TRAY_CMD_ABOUT, "MENU_22"},
-    TrayMenuItem{TRAY_CMD_EXIT, "MENU_33"},
+    CommandMenuItem{TRAY_CMD_OPEN, "MENU_11"},
+    CommandMenuItem{TRAY_CMD_ABOUT, "MENU_22"},
+    CommandMenuItem{TRAY_CMD_EXIT, "MENU_33"},
 };
 
 constexpr const char* kTrayToolTipKey = "KEYBOARD_TRAY_DESC";
@@ -24,8 +19,15 @@ constexpr const char* kTrayToolTipKey = "KEYBOARD_TRAY_DESC";
 }  // namespace
 
 CTrayIcon::CTrayIcon(std::unique_ptr<TrayArea> area, TextSource text, CommandHandler onCommand)
-    : m_area(std::move(area)), m_text(std::move(text)), m_onCommand(std::move(onCommand)) {
-    BuildMenu();
+    : m_area(std::move(area)),
+      m_text(std::move(text)),
+      m_onCommand(std::move(onCommand)),
+      m_menu(kTrayMenuItems, m_text, m_onCommand) {
+    // The first item, Open, is the default one: bold, and what a double click does.
+    QFont bold = m_menu.actions().front()->font();
+    bold.setBold(true);
+    m_menu.actions().front()->setFont(bold);
+    m_menu.Localise();
     m_area->OnDoubleClick([this] { m_onCommand(kTrayMenuItems.front().command); });
 }
 
@@ -65,26 +67,6 @@ void CTrayIcon::SetIcon(int iconId) {
     if (m_created && iconId != m_iconId) {
         m_iconId = iconId;
         m_area->SetIcon(TrayIconPicture(iconId));
-    }
-}
-
-void CTrayIcon::BuildMenu() {
-    for (const TrayMenuItem& item : kTrayMenuItems) {
-        QAction* action = m_menu.addAction(QString());
-        QObject::connect(action, &QAction::triggered,
-                         [this, command = item.command] { m_onCommand(command); });
-    }
-    QFont bold = m_menu.actions().front()->font();
-    bold.setBold(true);
-    m_menu.actions().front()->setFont(bold);
-    QObject::connect(&m_menu, &QMenu::aboutToShow, [this] { LocaliseMenu(); });
-    LocaliseMenu();
-}
-
-void CTrayIcon::LocaliseMenu() {
-    const QList<QAction*> actions = m_menu.actions();
-    for (size_t i = 0; i < kTrayMenuItems.size(); ++i) {
-        actions[static_cast<qsizetype>(i)]->setText(m_text(kTrayMenuItems[i].textKey));
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QMenu>
 #include <functional>
 #include <memory>
 
+#include "ui/CommandMenu.h"
 #include "ui/TrayArea.h"
 
 namespace keyloom {
@@ -18,9 +18,8 @@ inline constexpr int TRAY_CMD_EXIT = 32774;
 // Open, go to the command handler. Every operation does nothing until the icon is created.
 class CTrayIcon {
   public:
-    using CommandHandler = std::function<void(int command)>;
-    // The text of a language key in the current language.
-    using TextSource = std::function<QString(const char* key)>;
+    using CommandHandler = CommandMenu::CommandHandler;
+    using TextSource = CommandMenu::TextSource;
 
     CTrayIcon(std::unique_ptr<TrayArea> area, TextSource text, CommandHandler onCommand);
 
@@ -35,17 +34,15 @@ class CTrayIcon {
     bool Created() const { return m_created; }
     bool Hidden() const { return m_hidden; }
     int IconId() const { return m_iconId; }
-    QMenu& Menu() { return m_menu; }
+    CommandMenu& Menu() { return m_menu; }
 
   private:
-    void BuildMenu();
-    void LocaliseMenu();
     void Add();
 
     std::unique_ptr<TrayArea> m_area;
     TextSource m_text;
     CommandHandler m_onCommand;
-    QMenu m_menu;
+    CommandMenu m_menu;
     bool m_created = false;
     bool m_hidden = false;
     int m_iconId = 0;

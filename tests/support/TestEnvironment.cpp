@@ -25,6 +25,8 @@ class PrivateHome : public ::testing::Environment {
                                  "XDG_RUNTIME_DIR", "XDG_CACHE_HOME"}) {
             const std::string folder = home + "/" + name;
             std::filesystem::create_directories(folder);
+            // Only the owner may enter, as the session's own folders are.
+            std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
             setenv(name, folder.c_str(), 1);
         }
         unsetenv("ZOZODIZ_TRACE");

@@ -1,5 +1,6 @@
 #include "ui/CKeyloomDlg.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -11,8 +12,10 @@
 #include "ZozSim.h"
 #include "device/ConfigReport.h"
 #include "model/AssignmentTable.h"
+#include "model/KeyButtonTable.h"
 #include "platform/AppSettings.h"
 #include "session/ActiveProfile.h"
+#include "storage/SkinFile.h"
 
 namespace keyloom::test {
 namespace {
@@ -37,6 +40,14 @@ TEST_F(MainWindowTest, ShowsTheWindowOnceAfterInitWithAKeyboard) {
     window->hide();
     Eventually([] { return false; }, std::chrono::milliseconds(200));
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, AKeyboardAsItLeftTheFactoryShowsNoMarkedKey) {
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    for (const KeyButton& key : LightingButtons()) {
+        EXPECT_FALSE(window->Control(key.control)->Marked()) << "control " << key.control;
+    }
 }
 
 TEST_F(MainWindowTest, UnpluggingHidesAndPluggingAgainDoesNotShow) {
@@ -164,6 +175,129 @@ TEST_F(MainWindowTest, AMissingHoverPictureDoesNotStopTheStart) {
     Start(folder);
     EXPECT_TRUE(window->Port().InitComplete());
     EXPECT_TRUE(window->Keyboard().Button(kKeyA)->isEnabled());
+}
+
+TEST_F(MainWindowTest, WithoutAKeyboardTheWindowStaysHiddenAndOpenOnlyPrompts) {
+    Construct();
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    window->Initialise();
+    ASSERT_TRUE(Eventually([this] { return window->Port().InitComplete(); }));
+    EXPECT_EQ(context->noAutoShow, 1);
+    window->HandleMessage(UM_OPEN, TAG_OPEN, 0);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_NO_DEVICE_PROMPT"});
+
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    ASSERT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_KEYBOARD; }));
+    Eventually([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, BusyAnimationWrapsFromFrameNineToZero) {
+    Construct();
+    window->ShowBusyPicture(true);
+    std::vector<int> frames;
+    for (int tick = 0; tick < 11; ++tick) {
+        window->HandleMessage(MSG_TIMER, TIMER_BUSY, 0);
+        frames.push_back(window->BusyFrame());
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 0, 1}));
+}
+
+TEST_F(MainWindowTest, TrayMenuSpeaksTheLanguageAndItsItemsOpenShowAboutOnceAndExit) {
+    Start();
+    window->hide();
+    CommandMenu& menu = window->Tray().Menu();
+    emit menu.aboutToShow();
+    const QList<QAction*> items = menu.actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "Open Keyloom");
+    EXPECT_TRUE(items[0]->font().bold());
+    EXPECT_EQ(items[2]->text(), "Exit");
+
+    items[0]->trigger();
+    EXPECT_TRUE(window->isVisible());
+    items[1]->trigger();
+    items[1]->trigger();
+    int aboutBoxes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        aboutBoxes += qobject_cast<CAboutDlg*>(widget) != nullptr && widget->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(aboutBoxes, 1);
+    items[2]->trigger();
+    EXPECT_TRUE(window->Exited());
+}
+
+TEST_F(MainWindowTest, DoubleClickOnTheTrayIconOpensTheWindow) {
+    Start();
+    window->hide();
+    ASSERT_TRUE(trayDoubleClick);
+    trayDoubleClick();
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowTest, LanguageMessageRelabelsTheWindowAndItsMenus) {
+    Start();
+    window->HandleMessage(UM_LANGUAGE, TAG_LANG, 1);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Keyloom 键盘设置"));
+    EXPECT_EQ(window->Control(1135)->text(), QString::fromUtf8("配置 1"));
+    window->HandleMessage(UM_LANGUAGE, TAG_LANG, 0);
+    EXPECT_EQ(window->Control(1135)->text(), "Profile 1");
+}
+
+TEST_F(MainWindowTest, HelpAndLinkButtonsOpenTheirPages) {
+    Start();
+    window->Control(1122)->click();
+    QTest::keyClick(window.get(), Qt::Key_F1);
+    window->Control(1121)->click();
+    window->Control(1220)->click();
+    ASSERT_EQ(opened.size(), 4u);
+    EXPECT_EQ(opened[0], std::string(KEYLOOM_BIN_DIR) + "Help/index.html");
+    EXPECT_EQ(opened[1], opened[0]);
+    EXPECT_EQ(opened[2], SKIN_DEFAULT_LINK);
+    EXPECT_NE(opened[3], opened[2]);
+}
+
+TEST_F(MainWindowTest, ProfileManagerButtonAsksForTheProfileManager) {
+    Start();
+    QSignalSpy asked(window.get(), &CKeyloomDlg::OpenProfileManager);
+    window->Control(1005)->click();
+    EXPECT_EQ(asked.count(), 1);
+}
+
+TEST_F(MainWindowTest, SystemMenuAboutOpensTheAboutBox) {
+    Start();
+    CommandMenu& menu = window->SystemMenu();
+    emit menu.aboutToShow();
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[1]->text(), "About Keyloom");
+    menu.actions()[1]->trigger();
+    bool aboutShown = false;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        aboutShown |= qobject_cast<CAboutDlg*>(widget) != nullptr && widget->isVisible();
+    }
+    EXPECT_TRUE(aboutShown);
+}
+
+TEST_F(MainWindowTest, SessionLockAndUnlockSetAndClearTheAwayFlag) {
+    Construct();
+    window->HandleMessage(MSG_SESSION_CHANGE, SESSION_LOCK, 0);
+    EXPECT_TRUE(window->Away().Away());
+    window->HandleMessage(MSG_SESSION_CHANGE, SESSION_CONSOLE_CONNECT, 0);
+    EXPECT_TRUE(window->Away().Away());
+    window->HandleMessage(MSG_SESSION_CHANGE, SESSION_UNLOCK, 0);
+    EXPECT_FALSE(window->Away().Away());
+}
+
+// An exit before the deferred initialisation has run (UM_KILL at once, say) must not wait for
+// the device-state worker, which waits for that initialisation.
+TEST_F(MainWindowTest, NamedEventsLiveFromInitialisationToAnExitBeforeInitRan) {
+    Construct();
+    EXPECT_EQ(window->MainEvents().OpenCount(), 0u);
+    window->Initialise();
+    EXPECT_EQ(window->MainEvents().OpenCount(), static_cast<size_t>(MAIN_EVENT_COUNT));
+    window->Exit();
+    EXPECT_EQ(window->MainEvents().OpenCount(), 0u);
 }
 
 }  // namespace

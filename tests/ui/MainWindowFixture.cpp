@@ -32,8 +32,10 @@ CKeyloomDlg& MainWindowTest::Construct(const std::string& folder) {
                                                 SessionPaths{userFolder + "/", folder, kTitle});
     window = std::make_unique<CKeyloomDlg>(
         *session,
-        MainWindowServices{prompter, files, std::make_unique<CountingTrayArea>(trayShown),
-                           UserDataFolder(userFolder, folder + "Skins/UserDengColor_3.userd")});
+        MainWindowServices{prompter, files,
+                           std::make_unique<CountingTrayArea>(trayShown, trayDoubleClick),
+                           UserDataFolder(userFolder, folder + "Skins/UserDengColor_3.userd"),
+                           [this](const std::string& pathOrUrl) { opened.push_back(pathOrUrl); }});
     return *window;
 }
 

@@ -32,18 +32,20 @@ class CancelledFileChooser final : public FileChooser {
     std::optional<std::string> ChooseBackupToSave() override { return std::nullopt; }
 };
 
-// A notification area that only counts.
+// A notification area that counts its icons and keeps the double-click handler for the test.
 class CountingTrayArea final : public TrayArea {
   public:
-    explicit CountingTrayArea(int& shown) : shown_(shown) {}
+    CountingTrayArea(int& shown, std::function<void()>& doubleClick)
+        : shown_(shown), doubleClick_(doubleClick) {}
     void Add(const QIcon&, const QString&, QMenu*) override { ++shown_; }
     void Remove() override { --shown_; }
     void SetIcon(const QIcon&) override {}
     void SetToolTip(const QString&) override {}
-    void OnDoubleClick(std::function<void()>) override {}
+    void OnDoubleClick(std::function<void()> handler) override { doubleClick_ = handler; }
 
   private:
     int& shown_;
+    std::function<void()>& doubleClick_;
 };
 
 // The main window on the virtual keyboard, on Qt's offscreen platform.
@@ -78,6 +80,9 @@ class MainWindowTest : public SimKeyboardTest {
     ScriptedPrompter prompter;
     CancelledFileChooser files;
     int trayShown = 0;
+    std::function<void()> trayDoubleClick;
+    // Documents and addresses the window opened, in order.
+    std::vector<std::string> opened;
     std::unique_ptr<AppContext> context;
     std::unique_ptr<KeyboardSession> session;
     std::unique_ptr<CKeyloomDlg> window;

@@ -133,13 +133,6 @@ void Restore(QPainter& p) {
     ArrowHead(p, QPointF(-1.4, -7.9), QPointF(-1, 0));
 }
 
-void Switch(QPainter& p) {
-    Line(p, -8, -3.5, 8, -3.5);
-    ArrowHead(p, QPointF(8, -3.5), QPointF(1, 0));
-    Line(p, 8, 3.5, -8, 3.5);
-    ArrowHead(p, QPointF(-8, 3.5), QPointF(-1, 0));
-}
-
 void Swap(QPainter& p) {
     Line(p, -3.5, 8, -3.5, -8);
     ArrowHead(p, QPointF(-3.5, -8), QPointF(0, -1));
@@ -306,23 +299,18 @@ struct IconDrawing {
     void (*draw)(QPainter&);
 };
 
-constexpr std::array<IconDrawing, 32> kDrawings = {{
-    {Icon::kMenu, Menu},           {Icon::kHelp, Help},
-    {Icon::kMinimise, Minimise},   {Icon::kClose, Close},
-    {Icon::kGlobe, Globe},         {Icon::kPeople, People},
-    {Icon::kChat, Chat},           {Icon::kShare, Share},
-    {Icon::kFolder, Folder},       {Icon::kLayers, Layers},
-    {Icon::kMacro, Macro},         {Icon::kRestore, Restore},
-    {Icon::kSwitch, Switch},       {Icon::kSwap, Swap},
-    {Icon::kKeyboard, Keyboard},   {Icon::kMedia, Media},
-    {Icon::kFunction, Function},   {Icon::kEraser, Eraser},
-    {Icon::kPlus, Plus},           {Icon::kTrash, Trash},
-    {Icon::kRecord, Record},       {Icon::kChip, Chip},
-    {Icon::kUpload, Upload},       {Icon::kSave, Save},
-    {Icon::kBrush, Brush},         {Icon::kDrop, Drop},
-    {Icon::kArrowLeft, ArrowLeft}, {Icon::kArrowRight, ArrowRight},
-    {Icon::kArrowUp, ArrowUp},     {Icon::kArrowDown, ArrowDown},
-    {Icon::kSpread, Spread},       {Icon::kGather, Gather},
+constexpr std::array<IconDrawing, 31> kDrawings = {{
+    {Icon::kMenu, Menu},         {Icon::kHelp, Help},           {Icon::kMinimise, Minimise},
+    {Icon::kClose, Close},       {Icon::kGlobe, Globe},         {Icon::kPeople, People},
+    {Icon::kChat, Chat},         {Icon::kShare, Share},         {Icon::kFolder, Folder},
+    {Icon::kLayers, Layers},     {Icon::kMacro, Macro},         {Icon::kRestore, Restore},
+    {Icon::kSwap, Swap},         {Icon::kKeyboard, Keyboard},   {Icon::kMedia, Media},
+    {Icon::kFunction, Function}, {Icon::kEraser, Eraser},       {Icon::kPlus, Plus},
+    {Icon::kTrash, Trash},       {Icon::kRecord, Record},       {Icon::kChip, Chip},
+    {Icon::kUpload, Upload},     {Icon::kSave, Save},           {Icon::kBrush, Brush},
+    {Icon::kDrop, Drop},         {Icon::kArrowLeft, ArrowLeft}, {Icon::kArrowRight, ArrowRight},
+    {Icon::kArrowUp, ArrowUp},   {Icon::kArrowDown, ArrowDown}, {Icon::kSpread, Spread},
+    {Icon::kGather, Gather},
 }};
 
 }  // namespace

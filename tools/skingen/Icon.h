@@ -23,7 +23,6 @@ enum class Icon {
     kLayers,
     kMacro,
     kRestore,
-    kSwitch,
     kSwap,
     kKeyboard,
     kMedia,

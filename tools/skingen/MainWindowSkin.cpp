@@ -200,10 +200,6 @@ void PaintBackdrop(QPainter& painter) {
     painter.fillRect(
         QRect(kPanel.left() + 1, kPanel.top() + lighting::kHeaderHeight, kPanel.width() - 2, 1),
         Colour(palette::kDivider));
-    for (const IconPlace& link : kFooterLinks) {
-        PaintIcon(painter, QRectF(link.rect).adjusted(4, 4, -4, -4), link.icon,
-                  Colour(palette::kIcon));
-    }
 }
 
 void AddTitleBand(std::vector<SkinControl>& controls) {
@@ -220,7 +216,9 @@ void AddToolbar(std::vector<SkinControl>& controls) {
     }
     controls.push_back(
         {"FUNC_PROFILES", kProfileManager, ButtonFace{ButtonRole::kSecondary, Icon::kLayers}});
-    controls.push_back({"FUNC_SWITCH", kSwitch, IconButtonFace{Icon::kSwitch, false, true}});
+    // The skin format has a place for this key but no control of the window uses it, so it is
+    // left blank rather than drawn as a button that does nothing.
+    controls.push_back({"FUNC_SWITCH", kSwitch});
     controls.push_back({"CONTROL_UsbStatic", kReportLabel});
     for (size_t i = 0; i < kReportRates.size(); ++i) {
         const int x = kReportX + static_cast<int>(i) * (kReportSize.width() + 4);
@@ -262,7 +260,7 @@ void AddKeys(std::vector<SkinControl>& controls) {
 
 void AddFooter(std::vector<SkinControl>& controls) {
     for (const IconPlace& link : kFooterLinks) {
-        controls.push_back({link.key, link.rect});
+        controls.push_back({link.key, link.rect, IconButtonFace{link.icon}});
     }
     controls.push_back({"TALVEN_VER", kVersion});
     controls.push_back({"CONTROL_JDTStatic", kBusy});

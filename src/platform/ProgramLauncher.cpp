@@ -1,7 +1,9 @@
 #include "platform/ProgramLauncher.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -50,6 +52,19 @@ int Detach(posix_spawnattr_t& attributes) {
     return posix_spawnattr_setsigdefault(&attributes, &all);
 }
 
+// Standard input, output and error of the started program go to /dev/null: it is not part of
+// this process's terminal or pipes, and a program that stays (the companion) holds none of them
+// open.
+int WithoutTerminal(posix_spawn_file_actions_t& files) {
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+        const int mode = fd == STDIN_FILENO ? O_RDONLY : O_WRONLY;
+        if (const int error = posix_spawn_file_actions_addopen(&files, fd, "/dev/null", mode, 0)) {
+            return error;
+        }
+    }
+    return 0;
+}
+
 // `searchPath`: find the program in $PATH like a shell does.
 int Spawn(const std::string& program, const std::vector<std::string>& args, bool searchPath) {
     std::vector<char*> argv;
@@ -62,12 +77,21 @@ int Spawn(const std::string& program, const std::vector<std::string>& args, bool
     if (posix_spawnattr_init(&attributes) != 0) {
         return OPEN_FAILED;
     }
+    posix_spawn_file_actions_t files;
+    if (posix_spawn_file_actions_init(&files) != 0) {
+        posix_spawnattr_destroy(&attributes);
+        return OPEN_FAILED;
+    }
     pid_t child = 0;
     const auto spawn = searchPath ? posix_spawnp : posix_spawn;
     int error = Detach(attributes);
     if (error == 0) {
-        error = spawn(&child, program.c_str(), nullptr, &attributes, argv.data(), environ);
+        error = WithoutTerminal(files);
     }
+    if (error == 0) {
+        error = spawn(&child, program.c_str(), &files, &attributes, argv.data(), environ);
+    }
+    posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
     if (error != 0) {
         return ResultOfSpawnError(error);

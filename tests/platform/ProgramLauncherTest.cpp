@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "Eventually.h"
 #include "ScopedVariable.h"
+#include "support/Eventually.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -24,18 +24,25 @@ void WriteScript(const std::string& path, const std::string& body) {
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
-// The program reports its pid and session; once it has ended nothing of it may stay behind.
-TEST(ProgramLauncherTest, StartedProgramRunsInItsOwnSessionAndLeavesNoZombie) {
+// The program reports its pid, session and where its input and output go; once it has ended
+// nothing of it may stay behind.
+TEST(ProgramLauncherTest, StartedProgramRunsInItsOwnSessionWithoutTerminalAndLeavesNoZombie) {
     const std::string report = test::MakeTemporaryFolder() + "/report";
-    const std::string script = "echo $$ $(cut -d' ' -f6 /proc/$$/stat) > " + report +
-                               ".part && mv " + report + ".part " + report;
+    const std::string script =
+        "echo $$ $(cut -d' ' -f6 /proc/$$/stat) $(readlink /proc/$$/fd/0) "
+        "$(readlink /proc/$$/fd/1) $(readlink /proc/$$/fd/2) > " +
+        report + ".part && mv " + report + ".part " + report;
     EXPECT_GT(OpenProgram("/bin/sh", {"-c", script}), 32);
     ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(report); }));
     std::istringstream words(Contents(report));
     pid_t pid = 0;
     pid_t session = 0;
-    words >> pid >> session;
+    std::string input, output, error;
+    words >> pid >> session >> input >> output >> error;
     EXPECT_EQ(session, pid);
+    EXPECT_EQ(input, "/dev/null");
+    EXPECT_EQ(output, "/dev/null");
+    EXPECT_EQ(error, "/dev/null");
     const std::string procEntry = "/proc/" + std::to_string(pid);
     EXPECT_TRUE(Eventually([&] { return !std::filesystem::exists(procEntry); }));
 }

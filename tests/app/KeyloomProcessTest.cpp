@@ -1,0 +1,129 @@
+// Keyloom started as a user starts it, more than once: the single instance and its hand-over.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "platform/CompanionDaemon.h"
+#include "support/ChildProcess.h"
+#include "support/Eventually.h"
+#include "support/TestEnvironment.h"
+
+namespace keyloom {
+namespace {
+
+using namespace std::chrono_literals;
+using test::ChildProcess;
+using test::Eventually;
+
+const std::string kProgram = std::string(KEYLOOM_BIN_DIR) + "Keyloom";
+
+// The processes of this user named `name` whose environment holds `entry`.
+std::vector<pid_t> ProcessesWith(const std::string& name, const std::string& entry) {
+    std::vector<pid_t> found;
+    for (const auto& process : std::filesystem::directory_iterator("/proc")) {
+        const std::string pid = process.path().filename();
+        if (pid.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        std::string comm;
+        std::getline(std::ifstream(process.path() / "comm"), comm);
+        std::stringstream environment;
+        environment << std::ifstream(process.path() / "environ").rdbuf();
+        if (comm == name && environment.str().find(entry + '\0') != std::string::npos) {
+            found.push_back(std::stoi(pid));
+        }
+    }
+    return found;
+}
+
+class KeyloomProcessTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("ZOZODIZ_SIM_STATE", (folder_ + "/sim.state").c_str(), 1);
+        setenv("ZOZODIZ_TRACE", trace_.c_str(), 1);
+    }
+
+    // The companion programs that the starts of this test left running.
+    void TearDown() override {
+        const std::string runtime = std::string("XDG_RUNTIME_DIR=") + getenv("XDG_RUNTIME_DIR");
+        for (const pid_t pid : ProcessesWith(COMPANION_DAEMON, runtime)) {
+            kill(pid, SIGTERM);
+        }
+    }
+
+    // A start of the tool with these arguments; its output goes to the test's file.
+    std::unique_ptr<ChildProcess> Start(const std::vector<std::string>& args) {
+        return std::make_unique<ChildProcess>(kProgram, args, output_);
+    }
+
+    // Whether a running instance takes requests: a message sent to it is delivered.
+    bool InstanceAnswers() {
+        return Start({"--send", "0x0000"})->ExitCodeWithin(10s) == 0;
+    }
+
+    // Waits until the running instance has read the keyboard at its arrival: it takes requests
+    // and its exchange with the keyboard has settled. A request that came earlier would find no
+    // keyboard yet and answer with the no-keyboard prompt.
+    bool KeyboardSettled() {
+        if (!Eventually([&] { return InstanceAnswers(); }, 20s)) {
+            return false;
+        }
+        std::uintmax_t size = 0;
+        return Eventually(
+            [&] {
+                std::error_code error;
+                const std::uintmax_t now = std::filesystem::file_size(trace_, error);
+                const bool quiet = !error && now > 0 && now == size;
+                size = error ? 0 : now;
+                std::this_thread::sleep_for(500ms);
+                return quiet;
+            },
+            20s);
+    }
+
+    std::string Output() const {
+        std::stringstream text;
+        text << std::ifstream(output_).rdbuf();
+        return text.str();
+    }
+
+    const std::string folder_ = test::MakeTemporaryFolder();
+    const std::string output_ = folder_ + "/output";
+    const std::string trace_ = folder_ + "/trace";
+};
+
+TEST_F(KeyloomProcessTest, ASecondStartHandsOverToTheFirstAndEndsWithZero) {
+    auto first = Start({"--simulate"});
+    ASSERT_TRUE(KeyboardSettled()) << Output();
+    auto second = Start({"--simulate"});
+    EXPECT_EQ(second->ExitCodeWithin(10s), 0) << Output();
+    EXPECT_EQ(first->ExitCodeWithin(200ms), std::nullopt);
+    EXPECT_TRUE(InstanceAnswers());
+    first->Signal(SIGKILL);
+}
+
+TEST_F(KeyloomProcessTest, KillInAnyLetterCaseEndsTheRunningToolAndItself) {
+    for (const char* kill : {"/Kill", "/KILL", "/kIlL"}) {
+        auto running = Start({"--simulate"});
+        ASSERT_TRUE(Eventually([&] { return InstanceAnswers(); }, 20s)) << Output();
+        auto killer = Start({kill});
+        EXPECT_EQ(killer->ExitCodeWithin(10s), 0) << kill;
+        EXPECT_EQ(running->ExitCodeWithin(10s), 0) << kill << "\n" << Output();
+    }
+}
+
+TEST_F(KeyloomProcessTest, KillWithoutARunningToolEndsAtOnce) {
+    auto killer = Start({"/start", "/kill"});
+    EXPECT_EQ(killer->ExitCodeWithin(10s), 0);
+    EXPECT_EQ(Output(), "");
+}
+
+}  // namespace
+}  // namespace keyloom

@@ -33,6 +33,8 @@ class CAboutDlg : public QDialog {
   private:
     SlotText m_text;
     std::function<void()> m_help;
+    QLabel m_picture;
+    QLabel m_title;
     QLabel m_description;
     QLabel m_copyright;
     QLabel m_link;

@@ -1,10 +1,13 @@
 #include "ui/CommandMenu.h"
 
+#include "ui/WindowStyle.h"
+
 namespace keyloom {
 
 CommandMenu::CommandMenu(std::span<const CommandMenuItem> items, TextSource text,
                          CommandHandler onCommand)
     : m_items(items), m_text(std::move(text)) {
+    setStyleSheet(PopupMenuStyle());
     for (const CommandMenuItem& item : m_items) {
         connect(addAction(QString()), &QAction::triggered, this,
                 [onCommand, command = item.command] { onCommand(command); });

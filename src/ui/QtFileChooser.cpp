@@ -1,5 +1,6 @@
 #include "ui/QtFileChooser.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 namespace keyloom {
@@ -13,6 +14,7 @@ std::optional<std::string> Chosen(QFileDialog& dialog) {
     dialog.setNameFilter(kBackupFilter);
     dialog.setDefaultSuffix(kBackupSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    dialog.setDirectory(QDir::home());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -18,6 +18,7 @@
 #include "session/ProfileOperations.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
+#include "session/UserLighting.h"
 #include "storage/LanguageTables.h"
 #include "storage/SkinLayoutKeys.h"
 #include "ui/MainButtonStyle.h"
@@ -306,6 +307,11 @@ void CKeyloomDlg::OnKeyClicked(int control) {
     if (gKey >= 0) {
         RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), gKey), control,
                            control == G9_CONTROL);
+        return;
+    }
+    if (m_lighting.view) {
+        LightingContext lighting = Lighting();
+        PaintKey(lighting, control);
         return;
     }
     const int index = LightingButtonIndexOfControl(control);

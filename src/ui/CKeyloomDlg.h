@@ -66,6 +66,8 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     // The key settings the window asked for, in order; the key settings dialog takes them over.
     const std::vector<KeySettingsRequest>& KeySettingsRequests() const { return m_keyRequests; }
     int ReportRateIndex() const { return m_reportRate; }
+    // The lighting the window shows and edits; the lighting panel switches its view on and off.
+    LightingState& LightingModel() { return m_lighting; }
     // The busy animation's frame now shown, 0 to 9.
     int BusyFrame() const { return m_busyFrame; }
     bool Exited() const { return m_exited; }

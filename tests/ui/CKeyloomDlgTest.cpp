@@ -115,6 +115,24 @@ TEST_F(MainWindowTest, InBankBG3EditsSlotEleven) {
     EXPECT_TRUE(window->KeySettingsRequests().back().macroOnly);
 }
 
+TEST_F(MainWindowTest, InTheLightingViewKeysPaintAndOnlyGKeysOpenTheKeySettings) {
+    Start();
+    window->LightingModel().view = true;
+    window->Keyboard().Button(kKeyA)->click();
+    window->Keyboard().Button(1174)->click();
+    EXPECT_TRUE(window->KeySettingsRequests().empty());
+    window->Keyboard().Button(kG3)->click();
+    ASSERT_EQ(window->KeySettingsRequests().size(), 1u);
+    EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x102);
+
+    window->LightingModel().view = false;
+    window->Keyboard().Button(1174)->click();
+    EXPECT_EQ(window->KeySettingsRequests().size(), 1u);
+    window->Keyboard().Button(kKeyA)->click();
+    ASSERT_EQ(window->KeySettingsRequests().size(), 2u);
+    EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x1E);
+}
+
 TEST_F(MainWindowTest, DefaultButtonClearsOnlyTheCurrentBankAfterYes) {
     Start();
     const int profile = GetActiveProfile(*session);

@@ -110,6 +110,7 @@ void OnRemoval(KeyboardSession& session) {
 }
 
 void RunDeviceStateWorker(KeyboardSession& session, unsigned deviceCount) {
+    std::lock_guard order(session.deviceStateLock);
     AppContext& context = session.context;
     if (deviceCount == context.deviceCount) {
         return;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -50,6 +51,10 @@ struct KeyboardSession {
 
     // Threads started with StartSessionThread that have not ended yet.
     std::atomic<int> runningThreads{0};
+    // Held by a device-state worker for its whole run, so that each worker compares with the
+    // device count the one before it has written: without it, a keyboard unplugged and plugged
+    // in again quickly could leave the tool believing it absent.
+    std::mutex deviceStateLock;
     // Set when the tool ends: a worker still waiting for the window gives up.
     std::atomic<bool> ending{false};
 };

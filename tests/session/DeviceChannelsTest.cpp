@@ -126,6 +126,24 @@ TEST_F(DeviceChannelsTest, RemovalForgetsTheActiveProfileAndHidesTheWindow) {
     ASSERT_TRUE(WaitUntil([&] { return context.deviceCount == 1; }));
 }
 
+// The keyboard comes back while the removal is still being handled: the arrival waits for it and
+// then finds the count it left, so the tool ends up knowing the keyboard is there.
+TEST_F(DeviceChannelsTest, ArrivalDuringARemovalIsHandledAfterIt) {
+    window.onSend = [&](uint32_t message, uintptr_t) {
+        if (message == UM_DEVICE_GONE) {
+            StartDeviceStateWorker(session, 1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    };
+    StartDeviceStateWorker(session, 0);
+    ASSERT_TRUE(WaitUntil([&] { return window.Recorded().trayIcons.size() == 2; }));
+    WaitForSessionThreads(session);
+
+    EXPECT_EQ(window.Recorded().trayIcons,
+              (std::vector<int>{TRAY_ICON_NO_KEYBOARD, TRAY_ICON_KEYBOARD}));
+    EXPECT_EQ(context.deviceCount, 1u);
+}
+
 TEST_F(DeviceChannelsTest, BankKeyTwiceWritesBankBThenBankAAndRelabelsTheGKeys) {
     context.activeProfileCache = 0;
     session.profile.Assignments().SetEntry(0, GKeySlot(1, 2), {ASSIGN_DISABLED, 0, 0});

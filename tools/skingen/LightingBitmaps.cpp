@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <span>
 
 #include "Icon.h"
@@ -83,9 +84,14 @@ constexpr double kChipRadius = 6.0;
 constexpr double kTrackHeight = 4.0;
 constexpr double kKnobRadius = 7.0;
 
-QImage Canvas(QSize size) {
+// A picture of the panel's colour with `paint` drawn on it, antialiased.
+QImage Drawn(QSize size, const std::function<void(QPainter&)>& paint) {
     QImage picture(size, QImage::Format_RGB32);
     picture.fill(Colour(palette::kPanel));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter);
+    painter.end();
     return picture;
 }
 
@@ -97,19 +103,17 @@ QPainterPath Rounded(const QRectF& box, double radius) {
 
 QImage SwitchPicture(bool on) {
     using namespace palette;
-    QImage picture = Canvas(kSwitchSize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF track = QRectF(QPointF(0, 0), QSizeF(kSwitchSize)).adjusted(1, 1, -1, -1);
-    const double radius = track.height() / 2;
-    p.fillPath(Rounded(track, radius), Colour(on ? kAccent : kLedOff));
-    p.setPen(QPen(Colour(on ? kAccentLight : kButtonEdge), 1.0));
-    p.drawPath(Rounded(track, radius));
-    const double knobX = on ? track.right() - radius : track.left() + radius;
-    p.setPen(Qt::NoPen);
-    p.setBrush(Colour(on ? kIconBright : kIcon));
-    p.drawEllipse(QPointF(knobX, track.center().y()), radius - 3, radius - 3);
-    return picture;
+    return Drawn(kSwitchSize, [&](QPainter& p) {
+        const QRectF track = QRectF(QPointF(0, 0), QSizeF(kSwitchSize)).adjusted(1, 1, -1, -1);
+        const double radius = track.height() / 2;
+        p.fillPath(Rounded(track, radius), Colour(on ? kAccent : kLedOff));
+        p.setPen(QPen(Colour(on ? kAccentLight : kButtonEdge), 1.0));
+        p.drawPath(Rounded(track, radius));
+        const double knobX = on ? track.right() - radius : track.left() + radius;
+        p.setPen(Qt::NoPen);
+        p.setBrush(Colour(on ? kIconBright : kIcon));
+        p.drawEllipse(QPointF(knobX, track.center().y()), radius - 3, radius - 3);
+    });
 }
 
 void PaintChip(QPainter& p, const QRectF& box, bool selected) {
@@ -123,16 +127,14 @@ void PaintChip(QPainter& p, const QRectF& box, bool selected) {
 }
 
 QImage ChoiceImage(QSize size, const ChoicePicture& choice) {
-    QImage picture = Canvas(size);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
-    PaintChip(p, box, choice.selected);
-    const double side = size.height() - 8;
-    const QRectF iconBox(box.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
-    PaintIcon(p, iconBox, choice.icon,
-              Colour(choice.selected ? palette::kIconBright : palette::kIcon));
-    return picture;
+    return Drawn(size, [&](QPainter& p) {
+        const QRectF box = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+        PaintChip(p, box, choice.selected);
+        const double side = size.height() - 8;
+        const QRectF iconBox(box.center() - QPointF(side / 2, side / 2), QSizeF(side, side));
+        PaintIcon(p, iconBox, choice.icon,
+                  Colour(choice.selected ? palette::kIconBright : palette::kIcon));
+    });
 }
 
 void PaintCheck(QPainter& p, const QRectF& box) {
@@ -143,64 +145,58 @@ void PaintCheck(QPainter& p, const QRectF& box) {
 }
 
 QImage FixedColourImage(QRgb colour, bool selected) {
-    QImage picture = Canvas(kFixedColourSize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(kFixedColourSize)).adjusted(1, 1, -1, -1);
-    QColor fill = Colour(colour);
-    if (!selected) {
-        fill = fill.darker(135);
-    }
-    p.fillPath(Rounded(box.adjusted(2, 2, -2, -2), kChipRadius - 2), fill);
-    if (selected) {
-        p.setPen(QPen(Colour(palette::kIconBright), 2.0));
-        p.drawPath(Rounded(box, kChipRadius));
-        PaintCheck(p, box);
-    }
-    return picture;
+    return Drawn(kFixedColourSize, [&](QPainter& p) {
+        const QRectF box = QRectF(QPointF(0, 0), QSizeF(kFixedColourSize)).adjusted(1, 1, -1, -1);
+        QColor fill = Colour(colour);
+        if (!selected) {
+            fill = fill.darker(135);
+        }
+        p.fillPath(Rounded(box.adjusted(2, 2, -2, -2), kChipRadius - 2), fill);
+        if (selected) {
+            p.setPen(QPen(Colour(palette::kIconBright), 2.0));
+            p.drawPath(Rounded(box, kChipRadius));
+            PaintCheck(p, box);
+        }
+    });
 }
 
 QImage MulticolourImage(bool on) {
-    QImage picture = Canvas(kMulticolourSize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(kMulticolourSize)).adjusted(2, 2, -2, -2);
-    QConicalGradient rainbow(box.center(), 90);
-    constexpr int kStops = 6;
-    for (int i = 0; i <= kStops; ++i) {
-        QColor stop = QColor::fromHsvF(static_cast<float>(i % kStops) / kStops, on ? 0.85f : 0.3f,
-                                       on ? 1.0f : 0.45f);
-        rainbow.setColorAt(static_cast<double>(i) / kStops, stop);
-    }
-    p.setPen(Qt::NoPen);
-    p.setBrush(rainbow);
-    p.drawEllipse(box.adjusted(1.5, 1.5, -1.5, -1.5));
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(Colour(on ? palette::kIconBright : palette::kButtonEdge), 1.5));
-    p.drawEllipse(box);
-    return picture;
+    return Drawn(kMulticolourSize, [&](QPainter& p) {
+        const QRectF box = QRectF(QPointF(0, 0), QSizeF(kMulticolourSize)).adjusted(2, 2, -2, -2);
+        QConicalGradient rainbow(box.center(), 90);
+        constexpr int kStops = 6;
+        for (int i = 0; i <= kStops; ++i) {
+            QColor stop = QColor::fromHsvF(static_cast<float>(i % kStops) / kStops,
+                                           on ? 0.85f : 0.3f, on ? 1.0f : 0.45f);
+            rainbow.setColorAt(static_cast<double>(i) / kStops, stop);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(rainbow);
+        p.drawEllipse(box.adjusted(1.5, 1.5, -1.5, -1.5));
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Colour(on ? palette::kIconBright : palette::kButtonEdge), 1.5));
+        p.drawEllipse(box);
+    });
 }
 
 QImage SliderImage(double fraction) {
     using namespace palette;
-    QImage picture = Canvas(kSliderSize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double middle = kSliderSize.height() / 2.0;
-    const double left = kKnobRadius + 1;
-    const double right = kSliderSize.width() - kKnobRadius - 1;
-    const double knob = left + (right - left) * fraction;
-    const QRectF track(left, middle - kTrackHeight / 2, right - left, kTrackHeight);
-    p.fillPath(Rounded(track, kTrackHeight / 2), Colour(kLedOff));
-    QLinearGradient fill(track.topLeft(), track.topRight());
-    fill.setColorAt(0, Colour(kAccentDeep));
-    fill.setColorAt(1, Colour(kAccentLight));
-    p.fillPath(Rounded(QRectF(left, track.top(), knob - left, kTrackHeight), kTrackHeight / 2),
-               fill);
-    p.setPen(QPen(Colour(kAccent), 2.0));
-    p.setBrush(Colour(kIconBright));
-    p.drawEllipse(QPointF(knob, middle), kKnobRadius - 1, kKnobRadius - 1);
-    return picture;
+    return Drawn(kSliderSize, [&](QPainter& p) {
+        const double middle = kSliderSize.height() / 2.0;
+        const double left = kKnobRadius + 1;
+        const double right = kSliderSize.width() - kKnobRadius - 1;
+        const double knob = left + (right - left) * fraction;
+        const QRectF track(left, middle - kTrackHeight / 2, right - left, kTrackHeight);
+        p.fillPath(Rounded(track, kTrackHeight / 2), Colour(kLedOff));
+        QLinearGradient fill(track.topLeft(), track.topRight());
+        fill.setColorAt(0, Colour(kAccentDeep));
+        fill.setColorAt(1, Colour(kAccentLight));
+        p.fillPath(Rounded(QRectF(left, track.top(), knob - left, kTrackHeight), kTrackHeight / 2),
+                   fill);
+        p.setPen(QPen(Colour(kAccent), 2.0));
+        p.setBrush(Colour(kIconBright));
+        p.drawEllipse(QPointF(knob, middle), kKnobRadius - 1, kKnobRadius - 1);
+    });
 }
 
 double SliderFraction(int image) {
@@ -216,33 +212,30 @@ double SliderFraction(int image) {
 // Frame `frame` of the busy bar: a bright segment running along a dark track.
 QImage BusyImage(int frame) {
     using namespace palette;
-    QImage picture = Canvas(kBusySize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF track = QRectF(QPointF(0, 0), QSizeF(kBusySize)).adjusted(0.5, 0.5, -0.5, -0.5);
-    const double radius = track.height() / 2;
-    p.fillPath(Rounded(track, radius), Colour(kLedOff));
-    const double segment = track.width() * 0.3;
-    const double travel = track.width() + segment;
-    const double start = track.left() - segment + travel * frame / kBusyFrames;
-    QLinearGradient glow(start, 0, start + segment, 0);
-    glow.setColorAt(0, Colour(kLedOff));
-    glow.setColorAt(0.7, Colour(kAccentLight));
-    glow.setColorAt(1, Colour(kAccent));
-    p.setClipPath(Rounded(track, radius));
-    p.fillRect(QRectF(start, track.top(), segment, track.height()), glow);
-    return picture;
+    return Drawn(kBusySize, [&](QPainter& p) {
+        const QRectF track =
+            QRectF(QPointF(0, 0), QSizeF(kBusySize)).adjusted(0.5, 0.5, -0.5, -0.5);
+        const double radius = track.height() / 2;
+        p.fillPath(Rounded(track, radius), Colour(kLedOff));
+        const double segment = track.width() * 0.3;
+        const double travel = track.width() + segment;
+        const double start = track.left() - segment + travel * frame / kBusyFrames;
+        QLinearGradient glow(start, 0, start + segment, 0);
+        glow.setColorAt(0, Colour(kLedOff));
+        glow.setColorAt(0.7, Colour(kAccentLight));
+        glow.setColorAt(1, Colour(kAccent));
+        p.setClipPath(Rounded(track, radius));
+        p.fillRect(QRectF(start, track.top(), segment, track.height()), glow);
+    });
 }
 
 QImage SwatchImage(QRgb colour) {
-    QImage picture = Canvas(kSwatchSize);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF box = QRectF(QPointF(0, 0), QSizeF(kSwatchSize)).adjusted(1, 1, -1, -1);
-    p.fillPath(Rounded(box, 5), Colour(colour));
-    p.setPen(QPen(Colour(palette::kButtonEdge), 1.0));
-    p.drawPath(Rounded(box, 5));
-    return picture;
+    return Drawn(kSwatchSize, [&](QPainter& p) {
+        const QRectF box = QRectF(QPointF(0, 0), QSizeF(kSwatchSize)).adjusted(1, 1, -1, -1);
+        p.fillPath(Rounded(box, 5), Colour(colour));
+        p.setPen(QPen(Colour(palette::kButtonEdge), 1.0));
+        p.drawPath(Rounded(box, 5));
+    });
 }
 
 void WriteChoices(SkinFolder& folder, QSize size, std::span<const ChoicePicture> choices) {

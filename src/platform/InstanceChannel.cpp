@@ -91,42 +91,36 @@ int MillisecondsLeft(Clock::time_point deadline) {
     return static_cast<int>(std::clamp<int64_t>(left.count(), 0, INT_MAX));
 }
 
-bool ReadFully(int fd, uint8_t* data, size_t size, Clock::time_point deadline) {
-    while (size > 0) {
-        pollfd entry{fd, POLLIN, 0};
-        const int ready = poll(&entry, 1, MillisecondsLeft(deadline));
-        if (ready < 0 && errno == EINTR) {
+// Repeats `transfer(offset)`, which moves what is left from `offset` on and returns how much it
+// moved, until all `size` bytes are through; false on an error, a time-out or the end of the
+// connection.
+template <typename Transfer>
+bool TransferFully(size_t size, Transfer transfer) {
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t moved = transfer(done);
+        if (moved < 0 && errno == EINTR) {
             continue;
         }
-        if (ready <= 0) {
+        if (moved <= 0) {
             return false;
         }
-        const ssize_t got = recv(fd, data, size, 0);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            return false;
-        }
-        data += got;
-        size -= static_cast<size_t>(got);
+        done += static_cast<size_t>(moved);
     }
     return true;
 }
 
+bool ReadFully(int fd, uint8_t* data, size_t size, Clock::time_point deadline) {
+    return TransferFully(size, [&](size_t offset) -> ssize_t {
+        pollfd entry{fd, POLLIN, 0};
+        const int ready = poll(&entry, 1, MillisecondsLeft(deadline));
+        return ready <= 0 ? ready : recv(fd, data + offset, size - offset, 0);
+    });
+}
+
 bool WriteFully(int fd, const uint8_t* data, size_t size) {
-    while (size > 0) {
-        const ssize_t sent = send(fd, data, size, MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) {
-            continue;
-        }
-        if (sent <= 0) {
-            return false;
-        }
-        data += sent;
-        size -= static_cast<size_t>(sent);
-    }
-    return true;
+    return TransferFully(
+        size, [&](size_t offset) { return send(fd, data + offset, size - offset, MSG_NOSIGNAL); });
 }
 
 // Binds the socket file (replacing one left by an earlier process with this pid), closes it to

@@ -6,8 +6,10 @@
 #include "device/DeviceLink.h"
 #include "platform/ExecutablePath.h"
 #include "platform/InstanceChannel.h"
+#include "platform/Log.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/RegistryKey.h"
+#include "platform/TerminationSignals.h"
 #include "platform/UserFolders.h"
 #include "session/StartupSwitches.h"
 #include "session/SystemInstanceEnvironment.h"
@@ -35,6 +37,8 @@ CKeyloomApp::CKeyloomApp(int& argc, char** argv)
     : m_argc(argc), m_argv(argv), m_args(argv + (argc > 0 ? 1 : 0), argv + argc) {}
 
 int CKeyloomApp::InitInstance() {
+    // Before any thread exists, so that every thread inherits the blocked termination signals.
+    TerminationSignals::Block();
     const StartupSwitches switches = ParseStartupSwitches(m_args);
     if (switches.simulate) {
         setenv(kBackendVariable, kVirtualKeyboard, 1);
@@ -50,7 +54,15 @@ int CKeyloomApp::InitInstance() {
 
     QApplication application(m_argc, m_argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    KeyboardSession session(context, BindDeviceLinkOrExit(), ApplicationPaths());
+    // A tool without its transport has nothing to do: it ends quietly, the reason logged.
+    std::string whyNot;
+    std::unique_ptr<DeviceLink> link = DeviceLink::Bind(ExecutableFolder(), whyNot);
+    if (!link) {
+        LogError(whyNot);
+        return 0;
+    }
+    // The library's threads call into the link for as long as the process lives.
+    KeyboardSession session(context, *link.release(), ApplicationPaths());
     QtMessagePrompter prompter;
     QtFileChooser files;
     CKeyloomDlg window(
@@ -61,8 +73,14 @@ int CKeyloomApp::InitInstance() {
     const InstanceChannelServer channel(
         [&window](uint32_t message, uintptr_t wParam, intptr_t lParam) {
             return window.Port().SendMessage(message, wParam, lParam);
-        });
+        },
+        AcceptedFromOtherProcess);
+    const TerminationSignals terminations([&window](int) {
+        QMetaObject::invokeMethod(
+            &window, [&window] { window.Exit(); }, Qt::QueuedConnection);
+    });
     QApplication::exec();
+    window.FinishExit();
     instances.ReleaseLock();
     return 0;
 }

@@ -20,8 +20,7 @@ SessionPaths UserPaths() {
 
 }  // namespace
 
-CtlSession::CtlSession(std::optional<MessageAnswer> answers) {
-    DeviceLink& link = BindDeviceLinkOrExit();
+CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers) {
     context_.window = &host_;
     // Without a window there is nothing to show when the keyboard arrives.
     context_.noAutoShow = 1;

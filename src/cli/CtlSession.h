@@ -14,8 +14,8 @@ namespace keyloom {
 // the command line.
 class CtlSession {
   public:
-    // Binds the transport (ending the process quietly when it cannot start, as the tool does).
-    explicit CtlSession(std::optional<MessageAnswer> answers);
+    // On a bound transport, which lives until the process ends.
+    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers);
     ~CtlSession();
     CtlSession(const CtlSession&) = delete;
     CtlSession& operator=(const CtlSession&) = delete;

@@ -8,12 +8,15 @@
 
 #include "cli/CtlCommands.h"
 #include "cli/CtlSession.h"
+#include "device/DeviceLink.h"
+#include "platform/ExecutablePath.h"
 #include "platform/InstanceLock.h"
 
 namespace {
 
 using namespace keyloom;
 
+constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitToolRunning = 3;
 
@@ -92,6 +95,13 @@ int main(int argc, char** argv) {
                      "both would talk to the keyboard at once\n");
         return kExitToolRunning;
     }
-    CtlSession ctl(arguments.answers);
+    std::string whyNot;
+    std::unique_ptr<DeviceLink> link = DeviceLink::Bind(ExecutableFolder(), whyNot);
+    if (!link) {
+        std::fprintf(stderr, "keyloomctl: %s\n", whyNot.c_str());
+        return kExitFailed;
+    }
+    // The library's threads call into the link for as long as the process lives.
+    CtlSession ctl(*link.release(), arguments.answers);
     return command->run(ctl, expected == 2 ? arguments.words[1] : std::string());
 }

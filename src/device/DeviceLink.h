@@ -15,8 +15,9 @@ namespace keyloom {
 class DeviceLink {
   public:
     // Loads libZozOdiz.so from the folder, looks up its exports and starts it. Nothing when any
-    // of that fails.
-    static std::unique_ptr<DeviceLink> Bind(const std::string& folder);
+    // of that fails, with the reason in `whyNot`. The link, like the library whose threads call
+    // into it, must live until the process ends.
+    static std::unique_ptr<DeviceLink> Bind(const std::string& folder, std::string& whyNot);
 
     const TransportCalls& Transport() const { return transport_; }
     ReportExchange& Exchange() { return exchange_; }
@@ -30,10 +31,5 @@ class DeviceLink {
     AnswerSlot slot_;
     ReportExchange exchange_;
 };
-
-// Binds the library from the executable's folder; a tool without its transport has nothing to
-// do, so any failure ends the process quietly with exit code 0. The link, like the library
-// whose threads call into it, lives until the process ends.
-DeviceLink& BindDeviceLinkOrExit();
 
 }  // namespace keyloom

@@ -26,8 +26,8 @@ struct ZozOdizExports {
 inline constexpr const char* kZozOdizFileName = "libZozOdiz.so";
 
 // Loads libZozOdiz.so from the folder (with a trailing '/') and looks up every export. Nothing
-// when the library or any export is missing. The library is never unloaded: its threads call
-// back into the tool for as long as the process lives.
-std::unique_ptr<ZozOdizExports> LoadZozOdiz(const std::string& folder);
+// when the library or any export is missing, with the reason in `whyNot`. The library is never
+// unloaded: its threads call back into the tool for as long as the process lives.
+std::unique_ptr<ZozOdizExports> LoadZozOdiz(const std::string& folder, std::string& whyNot);
 
 }  // namespace keyloom

@@ -14,6 +14,7 @@
 #include <cstring>
 
 #include "platform/LittleEndian.h"
+#include "platform/Log.h"
 #include "platform/UserFolders.h"
 
 namespace keyloom {
@@ -181,8 +182,8 @@ std::string InstanceSocketPath(pid_t pid) {
     return folder.empty() ? std::string() : folder + "/" + std::to_string(pid) + ".sock";
 }
 
-InstanceChannelServer::InstanceChannelServer(InstanceHandler handler)
-    : handler_(std::move(handler)) {
+InstanceChannelServer::InstanceChannelServer(InstanceHandler handler, InstanceFilter accept)
+    : handler_(std::move(handler)), accept_(std::move(accept)) {
     const std::string folder = ChannelFolder();
     if (folder.empty() || !PrepareFolder(folder)) {
         return;
@@ -236,11 +237,20 @@ void InstanceChannelServer::Serve() {
 
 void InstanceChannelServer::Answer(int connection) const {
     uint8_t request[REQUEST_SIZE];
-    if (!PeerIsSameUser(connection) ||
-        !ReadFully(connection, request, sizeof request, Clock::now() + kRequestWait)) {
+    if (!PeerIsSameUser(connection)) {
+        LogWarning("instance channel: refused a request from another user");
+        return;
+    }
+    if (!ReadFully(connection, request, sizeof request, Clock::now() + kRequestWait)) {
+        LogInfo("instance channel: a request did not arrive whole");
         return;
     }
     const InstanceRequest decoded = DecodeRequest(request);
+    if (accept_ && !accept_(decoded)) {
+        LogWarning("instance channel: refused message " + std::to_string(decoded.message) +
+                   " (wParam " + std::to_string(decoded.wParam) + ")");
+        return;
+    }
     uint8_t answer[ANSWER_SIZE];
     WriteU64(answer,
              static_cast<uint64_t>(handler_(decoded.message, decoded.wParam, decoded.lParam)));

@@ -1,8 +1,12 @@
 #include "platform/NamedEvents.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+
+#include "platform/Log.h"
 
 namespace keyloom {
 
@@ -20,10 +24,13 @@ void NamedEvents::Create(const std::string& prefix, int count) {
     Close();
     for (int number = 1; number <= count; ++number) {
         std::string name = Name(prefix, number);
-        sem_t* handle = sem_open(name.c_str(), O_CREAT, kOwnerOnly, 0u);
-        if (handle != SEM_FAILED) {
-            events_.push_back({std::move(name), handle});
+        sem_unlink(name.c_str());
+        sem_t* handle = sem_open(name.c_str(), O_CREAT | O_EXCL, kOwnerOnly, 0u);
+        if (handle == SEM_FAILED) {
+            LogWarning(FileErrorText("cannot create the named event", name, errno));
+            continue;
         }
+        events_.push_back({std::move(name), handle});
     }
 }
 
@@ -33,6 +40,10 @@ void NamedEvents::Close() {
         sem_unlink(event.name.c_str());
     }
     events_.clear();
+}
+
+std::string UserEventPrefix(const std::string& prefix) {
+    return prefix + "u" + std::to_string(getuid()) + "_";
 }
 
 std::string NamedEvents::Name(const std::string& prefix, int number) {

@@ -97,14 +97,15 @@ std::optional<std::vector<ProcessEntry>> ListUserProcesses() {
     return processes;
 }
 
-pid_t FindOtherInstance(std::string_view name) {
+pid_t FindOtherInstance(std::string_view name, const std::function<bool(pid_t)>& accept) {
     const auto processes = ListUserProcesses();
     if (!processes) {
         return -1;
     }
     const pid_t self = getpid();
     const auto found = std::ranges::find_if(*processes, [&](const ProcessEntry& process) {
-        return process.pid != self && EqualsIgnoringAsciiCase(process.name, name);
+        return process.pid != self && EqualsIgnoringAsciiCase(process.name, name) &&
+               (!accept || accept(process.pid));
     });
     return found == processes->end() ? 0 : found->pid;
 }

@@ -3,6 +3,7 @@
 #include <sys/types.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,7 +24,8 @@ struct ProcessEntry {
 std::optional<std::vector<ProcessEntry>> ListUserProcesses();
 
 // The oldest process of this user other than this one whose executable base name equals `name`,
-// letter case ignored: its pid; 0 when there is none; -1 when the process list cannot be read.
-pid_t FindOtherInstance(std::string_view name);
+// letter case ignored, and that `accept` takes (every one, when empty): its pid; 0 when there is
+// none; -1 when the process list cannot be read.
+pid_t FindOtherInstance(std::string_view name, const std::function<bool(pid_t)>& accept = {});
 
 }  // namespace keyloom

@@ -19,7 +19,23 @@ bool HandOver(InstanceEnvironment& environment, pid_t running, const InstanceReq
     return running > 0 && environment.Deliver(running, request).has_value();
 }
 
+constexpr InstanceRequest kApplyRequest{MSG_APPLY, 0, 0};
+constexpr InstanceRequest kUpdateRequest{MSG_COMMAND, CMD_ID_FIRMWARE_UPDATE, 0};
+
 }  // namespace
+
+bool AcceptedFromOtherProcess(const InstanceRequest& request) {
+    static constexpr InstanceRequest kAccepted[] = {kOpenRequest, kKillRequest, kApplyRequest,
+                                                    kUpdateRequest};
+    for (const InstanceRequest& accepted : kAccepted) {
+        // The apply is a posted message, which carries nothing in its parameters.
+        if (request.message == accepted.message &&
+            (request.message == MSG_APPLY || request.wParam == accepted.wParam)) {
+            return true;
+        }
+    }
+    return false;
+}
 
 InstanceDecision SettleInstance(const StartupSwitches& switches, InstanceEnvironment& environment) {
     if (switches.invalid) {

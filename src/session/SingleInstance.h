@@ -47,6 +47,11 @@ inline constexpr int EXIT_HANDED_OVER = 0;     // the running instance was asked
 inline constexpr int EXIT_NOT_DELIVERED = 1;   // "--send" reached no running instance
 inline constexpr int EXIT_INVALID_SWITCH = 2;  // "--send" with a message it does not understand
 
+// The only requests other processes may send to the running instance: show the window (UM_OPEN),
+// exit (UM_KILL), apply (MSG_APPLY) and open the firmware update (its command). Every other
+// message would reach handlers that only the window itself should drive.
+bool AcceptedFromOtherProcess(const InstanceRequest& request);
+
 // Settles the single-instance question at the start of the tool, before any window exists.
 // "/Kill" asks the running instance to exit (UM_KILL) and ends this start; it is ignored when the
 // process list cannot be read. "--send" hands its message over and ends. Otherwise the first

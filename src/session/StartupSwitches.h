@@ -27,9 +27,8 @@ struct StartupSwitches {
 // `args`: the arguments after the program name.
 StartupSwitches ParseStartupSwitches(const std::vector<std::string>& args);
 
-// The message of a "--send": "apply" (message 0x001E, start an apply), "update" (command 32780,
-// open the firmware update dialog), letter case ignored; or MESSAGE[,WPARAM[,LPARAM]] with
-// numbers in decimal or, after "0x", in hex (LPARAM may be negative in decimal).
+// The message of a "--send": "apply" (message 0x001E, start an apply) or "update" (command 32780,
+// open the firmware update dialog), letter case ignored; the running instance takes no other.
 std::optional<InstanceRequest> ParseSentMessage(std::string_view text);
 
 }  // namespace keyloom

@@ -22,8 +22,13 @@ InstanceLockState SystemInstanceEnvironment::TakeLock() {
                                                            : InstanceLockState::kUnavailable;
 }
 
+// Only an instance with a channel in this user's runtime folder counts, so that sessions with
+// runtime folders of their own (and tests running side by side) never reach each other.
 pid_t SystemInstanceEnvironment::FindOtherInstance() {
-    return keyloom::FindOtherInstance(executableName_);
+    return keyloom::FindOtherInstance(executableName_, [](pid_t pid) {
+        const std::string socket = InstanceSocketPath(pid);
+        return !socket.empty() && std::filesystem::exists(socket);
+    });
 }
 
 std::optional<intptr_t> SystemInstanceEnvironment::Deliver(pid_t pid,

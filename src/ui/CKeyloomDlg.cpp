@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <future>
 
+#include "controls/ModalChildren.h"
 #include "model/KeyButtonTable.h"
 #include "model/MacroList.h"
 #include "platform/AppSettings.h"
@@ -190,16 +191,14 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
 }
 
 CKeyloomDlg::~CKeyloomDlg() {
-    if (!m_exited) {
-        ExitCleanup();
-    }
+    FinishExit();
 }
 
 void CKeyloomDlg::Initialise() {
     m_services.userData.PrepareFirstRun();
     StartDeviceChannels(m_session);
     ApplyFlip();
-    m_mainEvents.Create(MAIN_EVENT_PREFIX, MAIN_EVENT_COUNT);
+    m_mainEvents.Create(UserEventPrefix(MAIN_EVENT_PREFIX), MAIN_EVENT_COUNT);
     m_port.PostMessage(UM_INIT, TAG_INIT, 0);
     m_port.SendMessage(UM_LANGUAGE, TAG_LANG, LanguageSlot());
     m_sessionWatcher.Register(
@@ -208,13 +207,42 @@ void CKeyloomDlg::Initialise() {
 }
 
 void CKeyloomDlg::Exit() {
+    if (m_exiting) {
+        return;
+    }
+    m_exiting = true;
+    hide();
+    ReleaseWindowThings();
+    emit exited();
+    // Inside a modal loop the threads may wait for the box that loop shows; the rest of the
+    // cleanup then follows once the loops have ended.
+    if (!ModalLoopRunning()) {
+        FinishExit();
+    }
+}
+
+void CKeyloomDlg::FinishExit() {
     if (m_exited) {
         return;
     }
-    hide();
-    ExitCleanup();
+    if (!m_exiting) {
+        m_exiting = true;
+        ReleaseWindowThings();
+    }
+    delete m_about;
+    WaitHandlingEvents([this] {
+        AttachKeyboardSession(nullptr);
+        WaitForSessionThreads(m_session);
+    });
+    {
+        std::lock_guard lock(m_session.context.profileLock);
+        m_session.profile = WorkingProfile{};
+    }
+    {
+        std::lock_guard lock(m_session.context.deviceImageLock);
+        m_session.deviceImage = DeviceImage{};
+    }
     m_exited = true;
-    emit exited();
 }
 
 CPngButton* CKeyloomDlg::Control(int control) const {
@@ -579,6 +607,7 @@ void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
 }
 
 void CKeyloomDlg::OnDeviceGone(uintptr_t, intptr_t) {
+    CloseModalChildren(this);
     HideMainWindow();
 }
 
@@ -658,23 +687,15 @@ int CKeyloomDlg::ReadFlip() const {
     return GetAppSettingInt(m_session.paths.applicationTitle, kSettingsSection, kFlipKey, 0);
 }
 
-void CKeyloomDlg::ExitCleanup() {
+// Other threads stop reaching the window and give up waiting for it, and every box and dialog
+// above it is answered with its cancel button.
+void CKeyloomDlg::ReleaseWindowThings() {
+    m_session.ending = true;
     m_port.Close();
+    CloseModalChildren(this);
     m_mainEvents.Close();
-    delete m_about;
     m_tray.Remove();
     m_port.SetApplyEnabled(false);
-    m_session.ending = true;
-    WaitHandlingEvents([this] {
-        AttachKeyboardSession(nullptr);
-        WaitForSessionThreads(m_session);
-    });
-    {
-        std::lock_guard lock(m_session.context.profileLock);
-        m_session.profile = WorkingProfile{};
-    }
-    std::lock_guard lock(m_session.context.deviceImageLock);
-    m_session.deviceImage = DeviceImage{};
 }
 
 }  // namespace keyloom

@@ -56,8 +56,12 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     // The start-up of the window: the device channels, the marks and captions, UM_INIT posted
     // and the preview timer armed. The window stays hidden.
     void Initialise();
-    // The exit operation: hides the window, lets everything go and emits exited().
+    // The exit operation: hides the window, closes every box and dialog above it, emits exited()
+    // and lets everything go. Inside a modal loop the waiting for other threads is left to
+    // FinishExit(), which the application calls once its event loop has ended.
     void Exit();
+    // The end of the exit: waits for the session's threads and frees the profile data. Runs once.
+    void FinishExit();
 
     QtWindowPort& Port() { return m_port; }
     KeyboardView& Keyboard() { return *m_keyboard; }
@@ -86,6 +90,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void RedrawMarks() override;
     bool KeyEditorIsOpen() const override { return false; }
     bool ProfileManagerChanged() const override { return false; }
+    bool MainWindowShown() const override { return isVisible(); }
 
     // The buttons' actions, as their clicks run them.
     void OnKeyClicked(int control);
@@ -154,7 +159,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void ShowLightingRead();
     void ApplyFlip();
     int ReadFlip() const;
-    void ExitCleanup();
+    void ReleaseWindowThings();
 
     KeyboardSession& m_session;
     MainWindowServices m_services;
@@ -172,6 +177,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     LightingState m_lighting;
     int m_reportRate = 0;
     std::vector<KeySettingsRequest> m_keyRequests;
+    bool m_exiting = false;
     bool m_exited = false;
     NamedEvents m_mainEvents;
     SessionAwayFlag m_away;

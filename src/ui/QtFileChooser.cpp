@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include "controls/ModalChildren.h"
+
 namespace keyloom {
 
 namespace {
@@ -15,7 +17,7 @@ std::optional<std::string> Chosen(QFileDialog& dialog) {
     dialog.setDefaultSuffix(kBackupSuffix);
     dialog.setOption(QFileDialog::ReadOnly, false);
     dialog.setDirectory(QDir::home());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ExecModalChild(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     return dialog.selectedFiles().front().toStdString();

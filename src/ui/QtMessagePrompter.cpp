@@ -1,26 +1,29 @@
 #include <QMessageBox>
 
+#include "controls/ModalChildren.h"
 #include "ui/QtMessagePrompter.h"
 
 namespace keyloom {
 
 namespace {
 
+// `cancelButton` answers a box that the tool closes itself (at exit, or when the keyboard goes).
 struct ButtonChoice {
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton;
+    QMessageBox::StandardButton cancelButton;
 };
 
 ButtonChoice ChoiceOf(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::kYesNo:
-            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes};
+            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
         case MessageButtons::kYesNoDefaultNo:
-            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No};
+            return {QMessageBox::Yes | QMessageBox::No, QMessageBox::No, QMessageBox::No};
         case MessageButtons::kOk:
             break;
     }
-    return {QMessageBox::Ok, QMessageBox::Ok};
+    return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
 }
 
 MessageAnswer AnswerOf(int button) {
@@ -42,7 +45,7 @@ MessageAnswer QtMessagePrompter::Ask(const std::string&, const QString& text,
     QMessageBox box(QMessageBox::NoIcon, QString(), text, choice.buttons);
     box.setDefaultButton(choice.defaultButton);
     box.setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
-    return AnswerOf(box.exec());
+    return AnswerOf(ExecModalChild(box, choice.cancelButton));
 }
 
 }  // namespace keyloom

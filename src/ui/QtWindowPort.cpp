@@ -29,7 +29,11 @@ QtWindowPort::QtWindowPort(WindowSurface& surface, MessagePrompter& prompter)
 QtWindowPort::~QtWindowPort() = default;
 
 void QtWindowPort::Close() {
-    closed_ = true;
+    {
+        std::lock_guard lock(callsLock_);
+        closed_ = true;
+    }
+    callEnded_.notify_all();
     timers_.clear();
 }
 
@@ -58,8 +62,9 @@ void QtWindowPort::KillTimer(uint32_t id) {
 MessageAnswer QtWindowPort::ShowMessage(const std::string& languageKey, const std::string& text,
                                         MessageButtons buttons) {
     MessageAnswer answer = DefaultAnswer(buttons);
-    const bool topMost = !OnWindowThread();
+    const bool offWindowThread = !OnWindowThread();
     RunAndWait([&] {
+        const bool topMost = offWindowThread || !surface_.MainWindowShown();
         answer = prompter_.Ask(languageKey, QString::fromStdString(text), buttons, topMost);
     });
     return answer;
@@ -102,19 +107,45 @@ bool QtWindowPort::OnWindowThread() const {
     return QThread::currentThread() == thread();
 }
 
+// Both the start of a call and Close() happen on the window thread, so a call either begins
+// before the port closes (and its caller waits for its end: a message box it shows is closed by
+// the exit) or never begins (and its caller, which may be gone by then, is never touched).
 void QtWindowPort::RunAndWait(const std::function<void()>& work) {
     if (OnWindowThread()) {
         work();
-    } else if (!closed_) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, &work] {
-                if (!closed_) {
-                    work();
-                }
-            },
-            Qt::BlockingQueuedConnection);
+        return;
     }
+    struct CallState {
+        bool begun = false;
+        bool ended = false;
+    };
+    const auto call = std::make_shared<CallState>();
+    {
+        std::lock_guard lock(callsLock_);
+        if (closed_) {
+            return;
+        }
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, call, &work] {
+            {
+                std::lock_guard lock(callsLock_);
+                if (closed_) {
+                    return;
+                }
+                call->begun = true;
+            }
+            work();
+            {
+                std::lock_guard lock(callsLock_);
+                call->ended = true;
+            }
+            callEnded_.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(callsLock_);
+    callEnded_.wait(lock, [&] { return call->ended || (closed_ && !call->begun); });
 }
 
 void QtWindowPort::RunLater(std::function<void()> work) {

@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QTimer>
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <map>
 #include <memory>
+#include <mutex>
 
 #include "session/WindowPort.h"
 #include "ui/MessagePrompter.h"
@@ -15,8 +17,9 @@ namespace keyloom {
 
 // The core's way to the Qt main window. Calls from the window thread run at once; calls from
 // other threads run on the window thread, and the caller waits for them except for posted
-// messages and timers. Once closed, calls from other threads do nothing, so that the window
-// thread can wait for those threads to end.
+// messages and timers. Once closed, calls from other threads do nothing, and a caller still
+// waiting for a call that has not begun stops waiting, so that the window thread can wait for
+// those threads to end even after its event loop has ended.
 class QtWindowPort final : public QObject, public WindowPort {
   public:
     QtWindowPort(WindowSurface& surface, MessagePrompter& prompter);
@@ -60,6 +63,9 @@ class QtWindowPort final : public QObject, public WindowPort {
     std::atomic<bool> initComplete_{false};
     std::atomic<bool> applyEnabled_{false};
     std::atomic<bool> closed_{false};
+    // Guards the state of the calls that other threads wait for, and Close().
+    std::mutex callsLock_;
+    std::condition_variable callEnded_;
     std::map<uint32_t, std::unique_ptr<QTimer>> timers_;
 };
 

@@ -20,6 +20,9 @@ class WindowSurface {
     virtual void RedrawMarks() = 0;
     virtual bool KeyEditorIsOpen() const = 0;
     virtual bool ProfileManagerChanged() const = 0;
+    // Whether the main window is on screen; a box raised while it is hidden goes above every
+    // other window, since nothing of the tool is there to show it in front of.
+    virtual bool MainWindowShown() const = 0;
 };
 
 }  // namespace keyloom

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
 #include "platform/CompanionDaemon.h"
+#include "platform/InstanceChannel.h"
+#include "platform/InstanceLock.h"
 #include "support/ChildProcess.h"
 #include "support/Eventually.h"
 #include "support/TestEnvironment.h"
@@ -42,6 +46,29 @@ std::vector<pid_t> ProcessesWith(const std::string& name, const std::string& ent
     return found;
 }
 
+// The named semaphores a process has open, as (file, inode) from its memory map.
+std::set<std::pair<std::string, ino_t>> OpenSemaphores(pid_t pid) {
+    std::set<std::pair<std::string, ino_t>> found;
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    for (std::string line; std::getline(maps, line);) {
+        const auto path = line.find("/dev/shm/sem.");
+        if (path == std::string::npos) {
+            continue;
+        }
+        std::istringstream fields(line);
+        std::string range, mode, offset, device;
+        ino_t inode = 0;
+        fields >> range >> mode >> offset >> device >> inode;
+        found.emplace(line.substr(path), inode);
+    }
+    return found;
+}
+
+bool StillThere(const std::pair<std::string, ino_t>& semaphore) {
+    struct stat file {};
+    return stat(semaphore.first.c_str(), &file) == 0 && file.st_ino == semaphore.second;
+}
+
 class KeyloomProcessTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -63,10 +90,9 @@ class KeyloomProcessTest : public ::testing::Test {
         return std::make_unique<ChildProcess>(kProgram, args, output_);
     }
 
-    // Whether a running instance takes requests: a message sent to it is delivered.
-    bool InstanceAnswers() {
-        return Start({"--send", "0x0000"})->ExitCodeWithin(10s) == 0;
-    }
+    // Whether a running instance takes requests: an apply with nothing pending, which changes
+    // nothing, is delivered.
+    bool InstanceAnswers() { return Start({"--send", "apply"})->ExitCodeWithin(10s) == 0; }
 
     // Waits until the running instance has read the keyboard at its arrival: it takes requests
     // and its exchange with the keyboard has settled. A request that came earlier would find no
@@ -116,6 +142,24 @@ TEST_F(KeyloomProcessTest, KillInAnyLetterCaseEndsTheRunningToolAndItself) {
         auto killer = Start({kill});
         EXPECT_EQ(killer->ExitCodeWithin(10s), 0) << kill;
         EXPECT_EQ(running->ExitCodeWithin(10s), 0) << kill << "\n" << Output();
+    }
+}
+
+// A logout or a closed terminal ends the tool like its Exit: code 0, its events, channel and lock
+// gone.
+TEST_F(KeyloomProcessTest, TerminationSignalsEndTheToolThroughItsExit) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        auto running = Start({"--simulate"});
+        ASSERT_TRUE(Eventually([&] { return InstanceAnswers(); }, 20s)) << Output();
+        const auto semaphores = OpenSemaphores(running->Pid());
+        EXPECT_EQ(semaphores.size(), 210u);
+        running->Signal(signal);
+        EXPECT_EQ(running->ExitCodeWithin(5s), 0) << signal << "\n" << Output();
+        for (const auto& semaphore : semaphores) {
+            EXPECT_FALSE(StillThere(semaphore)) << semaphore.first;
+        }
+        EXPECT_FALSE(std::filesystem::exists(InstanceSocketPath(running->Pid())));
+        EXPECT_FALSE(InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK));
     }
 }
 

@@ -69,10 +69,12 @@ TEST_F(KeyloomctlTest, ReadsTheConfigurationBlockThroughTheWholeStack) {
     EXPECT_TRUE(found) << "no configuration read request in the trace";
 }
 
-TEST_F(KeyloomctlTest, TransportThatDoesNotStartEndsQuietlyWithSuccess) {
+// A script must see that nothing was done: a failure with one line saying why.
+TEST_F(KeyloomctlTest, TransportThatDoesNotStartFailsWithOneLine) {
     const CtlRun run = RunCtl("ZOZODIZ_BACKEND=fail", "config");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 1) << run.output;
+    EXPECT_NE(run.output.find("transport library did not start"), std::string::npos) << run.output;
 }
 
 TEST_F(KeyloomctlTest, WrongUsageFailsWithAReason) {

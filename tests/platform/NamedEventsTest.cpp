@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace keyloom {
@@ -21,10 +22,33 @@ bool Exists(const std::string& name) {
     return true;
 }
 
-TEST(NamedEventsTest, NamesCountFromOneWithTwoDigitsAndThreeFromOneHundred) {
-    EXPECT_EQ(NamedEvents::Name(MAIN_EVENT_PREFIX, 1), "/Keyloom_Event_Main_01");
-    EXPECT_EQ(NamedEvents::Name(MAIN_EVENT_PREFIX, 99), "/Keyloom_Event_Main_99");
-    EXPECT_EQ(NamedEvents::Name(MAIN_EVENT_PREFIX, 210), "/Keyloom_Event_Main_210");
+TEST(NamedEventsTest, NamesCountFromOneWithTwoDigitsAndThreeFromOneHundredPerUser) {
+    const std::string user = "/Keyloom_Event_u" + std::to_string(getuid()) + "_";
+    const std::string prefix = UserEventPrefix(MAIN_EVENT_PREFIX);
+    EXPECT_EQ(NamedEvents::Name(prefix, 1), user + "Main_01");
+    EXPECT_EQ(NamedEvents::Name(prefix, 99), user + "Main_99");
+    EXPECT_EQ(NamedEvents::Name(prefix, 210), user + "Main_210");
+}
+
+TEST(NamedEventsTest, OneLeftBehindByACrashIsReplacedByANewOneOnlyThisUserMayOpen) {
+    const std::string prefix = PrivatePrefix();
+    const std::string name = NamedEvents::Name(prefix, 1);
+    const mode_t mask = umask(0);
+    sem_t* stale = sem_open(name.c_str(), O_CREAT, 0666, 1u);
+    umask(mask);
+    ASSERT_NE(stale, SEM_FAILED);
+    sem_close(stale);
+
+    NamedEvents events;
+    events.Create(prefix, 1);
+    ASSERT_EQ(events.OpenCount(), 1u);
+    sem_t* fresh = sem_open(name.c_str(), 0);
+    ASSERT_NE(fresh, SEM_FAILED);
+    EXPECT_EQ(sem_trywait(fresh), -1) << "the old, signalled one is still there";
+    sem_close(fresh);
+    struct stat file {};
+    ASSERT_EQ(stat(("/dev/shm/sem." + name.substr(1)).c_str(), &file), 0);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
 }
 
 TEST(NamedEventsTest, OtherProcessesOpenThemNotSignalledUntilTheyAreClosed) {

@@ -74,7 +74,8 @@ const StartCase kStartCases[] = {
     {"/Start /kill",               {"/Start", "/kill"},  kHeld,  kRunning, true,  false, 0, {kKill}},
     {"/KILL, none running",        {"/KILL"},            kTaken, 0,        true,  false, 0, {}},
     {"/Kill, no process list",     {"/Kill"},            kTaken, -1,       true,  true,  0, {}},
-    {"--send 0x001E",              {"--send", "0x001E"}, kHeld,  kRunning, true,  false, 0, {kApply}},
+    {"--send apply",               {"--send", "apply"},  kHeld,  kRunning, true,  false, 0, {kApply}},
+    {"--send a raw message",       {"--send", "0x001E"}, kHeld,  kRunning, true,  false, 2, {}},
     {"--send update",              {"--send", "update"}, kHeld,  kRunning, true,  false, 0, {kUpdate}},
     {"--send, none running",       {"--send", "apply"},  kTaken, 0,        true,  false, 1, {}},
     {"--send, not answered",       {"--send", "apply"},  kHeld,  kRunning, false, false, 1, {kApply}},
@@ -109,6 +110,30 @@ TEST(SingleInstanceTest, StartSwitchInAnyLetterCaseStartsHidden) {
     }
     FakeEnvironment system(kTaken, 0, true);
     EXPECT_FALSE(SettleInstance(ParseStartupSwitches({"unknown"}), system).noAutoShow);
+}
+
+TEST(SingleInstanceTest, OtherProcessesMaySendOnlyOpenKillApplyAndUpdate) {
+    const struct {
+        InstanceRequest request;
+        bool accepted;
+    } kCases[] = {
+        {{UM_OPEN, TAG_OPEN, 0}, true},
+        {{UM_KILL, TAG_KILL, 0}, true},
+        {{MSG_APPLY, 0, 0}, true},
+        {{MSG_COMMAND, CMD_ID_FIRMWARE_UPDATE, 0}, true},
+        {{UM_PROFILE_RELOAD, TAG_PROF, 0}, false},
+        {{UM_INIT, TAG_INIT, 0}, false},
+        {{UM_LANGUAGE, TAG_LANG, 1}, false},
+        {{UM_DEVICE_GONE, 0, 0}, false},
+        {{UM_OPEN, TAG_KILL, 0}, false},
+        {{MSG_COMMAND, CMD_ID_APPLY, 0}, false},
+        {{MSG_TIMER, TIMER_PROFILE_CHANGED, 0}, false},
+        {{0, 0, 0}, false},
+    };
+    for (const auto& c : kCases) {
+        EXPECT_EQ(AcceptedFromOtherProcess(c.request), c.accepted)
+            << c.request.message << "," << c.request.wParam;
+    }
 }
 
 }  // namespace

@@ -14,13 +14,10 @@ std::vector<intptr_t> Sent(const char* text) {
                 : std::vector<intptr_t>{};
 }
 
-TEST(StartupSwitchesTest, SentMessagesByNameOrNumber) {
+TEST(StartupSwitchesTest, OnlyApplyAndUpdateCanBeSent) {
     EXPECT_EQ(Sent("apply"), (std::vector<intptr_t>{MSG_APPLY, 0, 0}));
     EXPECT_EQ(Sent("Update"), (std::vector<intptr_t>{MSG_COMMAND, CMD_ID_FIRMWARE_UPDATE, 0}));
-    EXPECT_EQ(Sent("0x001E"), (std::vector<intptr_t>{0x1E, 0, 0}));
-    EXPECT_EQ(Sent("30"), (std::vector<intptr_t>{30, 0, 0}));
-    EXPECT_EQ(Sent("0X5350,0x4F50454E,-2"), (std::vector<intptr_t>{0x5350, 0x4F50454E, -2}));
-    for (const char* bad : {"", "0x", "aply", "1,", ",1", "1,2,3,4", "-1", "4294967296", "1 "}) {
+    for (const char* bad : {"", "aply", "0x001E", "30", "0x5452", "0X5350,0x4F50454E", "1,2"}) {
         EXPECT_TRUE(Sent(bad).empty()) << bad;
     }
 }

@@ -46,8 +46,9 @@ void SimKeyboardTest::SetUpTestSuite() {
     setenv("ZOZODIZ_BACKEND", "sim", 1);
     setenv("ZOZODIZ_TRACE", TracePath().c_str(), 1);
     setenv("ZOZODIZ_SIM_STATE", (folder + "/sim.state").c_str(), 1);
-    auto link = DeviceLink::Bind(KEYLOOM_BIN_DIR);
-    ASSERT_NE(link, nullptr) << "libZozOdiz.so not found in " << KEYLOOM_BIN_DIR;
+    std::string whyNot;
+    auto link = DeviceLink::Bind(KEYLOOM_BIN_DIR, whyNot);
+    ASSERT_NE(link, nullptr) << whyNot;
     boundLink = link.release();  // the library calls into it until the program ends
     AttachDeviceLink(boundLink);
     channels = new DeviceChannels(*boundLink);

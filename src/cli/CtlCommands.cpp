@@ -94,7 +94,8 @@ int Profile(CtlSession& ctl, const std::string& number) {
     }
     KeyboardSession& session = ctl.Session();
     const int profile = static_cast<int>(shown - 1);
-    SelectProfile(session, profile);
+    // The keyboard itself is asked below, which covers every way the switch can fail.
+    (void)SelectProfile(session, profile);
     ctl.Settle();
     session.context.activeProfileCache = -1;  // ask the keyboard, not the cache
     if (GetActiveProfile(session) != profile) {

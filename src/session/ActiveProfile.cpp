@@ -5,6 +5,7 @@
 
 #include "device/ConfigCommands.h"
 #include "device/DeviceResult.h"
+#include "platform/Log.h"
 #include "session/LanguageMessage.h"
 #include "session/ProfileOperations.h"
 #include "session/ProfileReload.h"
@@ -18,6 +19,7 @@ constexpr char kEditorOpenText[] = "PROFILE_SEELCT_PROMPT2";
 constexpr char kPendingChangesText[] = "PROFILE_SELECT_PROMPT";
 constexpr char kNoProfileText[] = "DEFAULT_PROFILE_NAME";
 constexpr char kCaptionTipText[] = "PROFILE_TIP";
+constexpr char kSelectFailedText[] = "PROFILE_SELECT_FAILED";
 
 // Set while the question about pending changes is on screen.
 std::atomic<bool> pendingQuestionShown{false};
@@ -105,12 +107,19 @@ int SelectProfile(KeyboardSession& session, int profile) {
     if (window.ProfileManagerHasChanges() || window.ApplyEnabled()) {
         SettlePendingChanges(session);
     }
-    SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
+    const int switched = SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
     {
         std::lock_guard lock(session.context.profileLock);
         window.RedrawKeyMarks();
     }
     UpdateProfileCaption(session);
+    // An index the keyboard cannot hold sends nothing, so nothing failed.
+    if (switched != RESULT_OK && switched != RESULT_BAD_ARGUMENT) {
+        LogWarning("the keyboard did not switch to profile " + std::to_string(profile + 1) +
+                   " (result " + std::to_string(switched) + ")");
+        ShowLanguageMessage(session, kSelectFailedText, MessageButtons::kOk);
+        return 0;
+    }
     return 1;
 }
 

@@ -6,6 +6,7 @@
 #include "device/ConfigCommands.h"
 #include "device/DeviceResult.h"
 #include "model/KeyButtonTable.h"
+#include "platform/Log.h"
 #include "session/ActiveProfile.h"
 #include "session/BusyIndicator.h"
 #include "session/DeviceChannels.h"
@@ -20,6 +21,7 @@ namespace {
 constexpr char kMacrosTooLongText[] = "EXTRA_MACRO_TOO_LONG";
 constexpr char kNamesLeftOutText[] = "EXTRA_PROFILE_SPACE_TIGHT";
 constexpr char kRestoreDefaultsText[] = "MAIN_PROMPT_DEFAULT";
+constexpr char kWriteFailedText[] = "EXTRA_WRITE_FAILED";
 
 struct ProfileKeyBlock {
     int profile;
@@ -48,26 +50,28 @@ std::vector<ProfileKeyBlock> KeyBlockImages(KeyboardSession& session, bool allPr
     return blocks;
 }
 
-// Every write is sent whatever the earlier ones returned; the last key table's result is the
-// result, and no key table at all is a failure.
+// Every write is sent whatever the earlier ones returned, the bracket included, and the first
+// failure is the result; no key table at all is a failure too.
 int SendImages(ReportExchange& exchange, const std::vector<uint8_t>& macroImage,
                const std::vector<ProfileKeyBlock>& blocks) {
-    return InLightingTransaction(exchange, [&] {
-        CmdWriteMacros(exchange, macroImage.data(), macroImage.size());
-        int written = 0;
-        for (const ProfileKeyBlock& block : blocks) {
-            written = CmdWriteKeys(exchange, block.bytes.data(), block.profile);
-        }
-        return written;
-    });
+    int result = blocks.empty() ? RESULT_NO_DEVICE : RESULT_OK;
+    result = FirstFailure(result, CmdBegin(exchange));
+    result = FirstFailure(result, CmdWriteMacros(exchange, macroImage.data(), macroImage.size()));
+    for (const ProfileKeyBlock& block : blocks) {
+        result = FirstFailure(result, CmdWriteKeys(exchange, block.bytes.data(), block.profile));
+    }
+    return FirstFailure(result, CmdEnd(exchange));
 }
 
-// Whether both the working profile file and the keyboard took the changes.
-bool SaveAndWrite(KeyboardSession& session) {
+struct SaveAndWriteResult {
+    bool saved;
+    ImageWrite written;
+};
+
+SaveAndWriteResult SaveAndWrite(KeyboardSession& session) {
     std::lock_guard lock(session.context.profileLock);
     const bool saved = SaveWorkingProfile(session, false) == 1;
-    const bool written = SnapshotAndWrite(session, false) == 1;
-    return saved && written;
+    return {saved, SnapshotAndWrite(session, false)};
 }
 
 void ClearKeysOfActiveProfile(KeyboardSession& session) {
@@ -90,10 +94,22 @@ void ApplyChanges(KeyboardSession& session) {
     WindowPort& window = *session.context.window;
     BusyIndicator busy(session);
     busy.Show();
-    if (window.ApplyEnabled() && SaveAndWrite(session)) {
+    if (!window.ApplyEnabled()) {
+        busy.Hide();
+        return;
+    }
+    const SaveAndWriteResult result = SaveAndWrite(session);
+    if (result.saved && result.written == ImageWrite::kWritten) {
         window.SetApplyEnabled(false);
     }
     busy.Hide();
+    if (result.written == ImageWrite::kFailed) {
+        ReportFailedWrite(session);
+    }
+}
+
+void ReportFailedWrite(KeyboardSession& session) {
+    ShowLanguageMessage(session, kWriteFailedText, MessageButtons::kOk);
 }
 
 void ApplyChangesAndHide(KeyboardSession& session) {
@@ -114,33 +130,38 @@ void RestoreDefaults(KeyboardSession& session, const std::function<void()>& rest
     ApplyChanges(session);
 }
 
-int SnapshotAndWrite(KeyboardSession& session, bool allProfiles) {
+ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles) {
     std::lock_guard profileLock(session.context.profileLock);
     std::lock_guard imageLock(session.context.deviceImageLock);
     session.deviceImage.Take(session.profile);
     return WriteDeviceImage(session, allProfiles);
 }
 
-int WriteDeviceImage(KeyboardSession& session, bool allProfiles) {
+ImageWrite WriteDeviceImage(KeyboardSession& session, bool allProfiles) {
     std::lock_guard lock(session.context.deviceImageLock);
     const MacroAreaSize sizes = session.deviceImage.MacroSizes();
     const size_t capacity = session.context.macroCapacity;
     if (capacity < sizes.minimal) {
         ShowLanguageMessage(session, kMacrosTooLongText, MessageButtons::kOk);
-        return 0;
+        return ImageWrite::kNotSent;
     }
     const bool withNames = capacity >= sizes.full;
     const std::vector<uint8_t> macroImage =
         session.deviceImage.MacroImage(withNames ? sizes.full : sizes.minimal, withNames);
     if (macroImage.empty()) {
-        return 0;
+        return ImageWrite::kNotSent;
     }
     const int written =
         SendImages(session.link.Exchange(), macroImage, KeyBlockImages(session, allProfiles));
     if (!withNames) {
         ShowLanguageMessage(session, kNamesLeftOutText, MessageButtons::kOk);
     }
-    return written == RESULT_OK ? 1 : 0;
+    if (written != RESULT_OK) {
+        LogWarning("the keyboard did not take the key tables and macros (result " +
+                   std::to_string(written) + ")");
+        return ImageWrite::kFailed;
+    }
+    return ImageWrite::kWritten;
 }
 
 }  // namespace keyloom

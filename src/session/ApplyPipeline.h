@@ -12,9 +12,17 @@
 
 namespace keyloom {
 
+// How a write of the snapshot to the keyboard ended.
+enum class ImageWrite {
+    kWritten,  // every exchange of the write succeeded
+    kNotSent,  // nothing was sent: the macros do not fit (the user was told so)
+    kFailed,   // an exchange failed, or no active profile is known
+};
+
 // Applies the pending changes, if any: the Apply button is disabled only when both the save and
-// the keyboard write succeed. The Apply button, its command from the profile selection and the
-// posted MSG_APPLY.
+// the keyboard write succeed; a failed keyboard write keeps it enabled and says so
+// (EXTRA_WRITE_FAILED). The Apply button, its command from the profile selection and the posted
+// MSG_APPLY.
 void ApplyChanges(KeyboardSession& session);
 
 // The OK button: applies, then hides the window whatever came of it.
@@ -28,13 +36,17 @@ void RestoreDefaults(KeyboardSession& session, const std::function<void()>& rest
 
 // Takes the snapshot of the working profile and writes it: the active profile's key table, or all
 // three when `allProfiles` says so, and the macros. Takes the profile lock, then the device image
-// lock. 1 on success.
-int SnapshotAndWrite(KeyboardSession& session, bool allProfiles);
+// lock.
+[[nodiscard]] ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles);
 
 // Writes the snapshot to the keyboard. Macros that do not fit the keyboard's macro memory even
 // without their names stop the write before anything is sent (EXTRA_MACRO_TOO_LONG); macros that
-// fit only without names are written so and EXTRA_PROFILE_SPACE_TIGHT follows the write. 1 when
-// the last key table write succeeded; 0 otherwise, also when no active profile is known.
-int WriteDeviceImage(KeyboardSession& session, bool allProfiles);
+// fit only without names are written so and EXTRA_PROFILE_SPACE_TIGHT follows the write. Every
+// exchange is sent whatever the earlier ones returned, and every one counts: a table refused in
+// its middle is a failed write.
+[[nodiscard]] ImageWrite WriteDeviceImage(KeyboardSession& session, bool allProfiles);
+
+// Tells the user that the keyboard did not take a write (EXTRA_WRITE_FAILED).
+void ReportFailedWrite(KeyboardSession& session);
 
 }  // namespace keyloom

@@ -92,6 +92,15 @@ int ReadLightingStateAfterProfileChange(LightingContext& lighting) {
     return ReadState(lighting, ReadKind::AFTER_PROFILE_CHANGE);
 }
 
+int FollowKeyboardProfile(LightingContext& lighting, int activeProfile) {
+    if (!lighting.state.SelectProfile(activeProfile)) {
+        return -1;
+    }
+    const int read = ReadLightingStateAfterProfileChange(lighting);
+    RecomputeBaseColorFlags(lighting.state);
+    return read;
+}
+
 int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes,
                        size_t count) {
     if (!FitsRecord(field, count)) {

@@ -21,6 +21,12 @@ int ReadLightingState(LightingContext& lighting);
 // settings file both ways.
 int ReadLightingStateAfterProfileChange(LightingContext& lighting);
 
+// What follows a profile change made on the keyboard: the profile in view becomes the keyboard's
+// new active profile before the lighting is read again as above, and the base-colour flags are
+// recomputed from the colours read. The read's result; an index outside 0 to 2 changes nothing
+// and gives -1.
+int FollowKeyboardProfile(LightingContext& lighting, int activeProfile);
+
 // Writes `count` bytes at a field of the record of the profile in view. The write's result;
 // -201, nothing sent, when they do not fit in the record.
 int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes, size_t count);

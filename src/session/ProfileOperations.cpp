@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <mutex>
+#include <optional>
 
+#include "platform/Log.h"
 #include "platform/SafeFormat.h"
 #include "session/ApplyPipeline.h"
 #include "session/LanguageMessage.h"
@@ -31,15 +33,18 @@ bool FileExists(const std::string& path) {
 }
 
 // The file becomes the working profile, the working profile file and the keyboard's content.
-bool TakeImportedFile(KeyboardSession& session, const std::string& path) {
+// Nothing when it cannot be read; otherwise how the keyboard write went.
+std::optional<ImageWrite> TakeImportedFile(KeyboardSession& session, const std::string& path) {
     std::lock_guard lock(session.context.profileLock);
     if (LoadProfileFile(session, path) != 1) {
-        return false;
+        return std::nullopt;
     }
-    SaveWorkingProfile(session, false);
-    SnapshotAndWrite(session, true);
+    if (SaveWorkingProfile(session, false) != 1) {
+        LogWarning("the working profile file was not saved after the restore");
+    }
+    const ImageWrite written = SnapshotAndWrite(session, true);
     session.context.window->RedrawKeyMarks();
-    return true;
+    return written;
 }
 
 }  // namespace
@@ -79,12 +84,18 @@ int ImportProfileFile(KeyboardSession& session, const std::string& path) {
                            FormatWithString(SessionText(session, kFormatErrorText), path),
                            MessageButtons::kOk);
     }
-    if (check.result != 1 || !TakeImportedFile(session, path)) {
+    const auto written = check.result == 1 ? TakeImportedFile(session, path) : std::nullopt;
+    if (!written) {
         ShowLanguageMessage(session, kImportFailedText, MessageButtons::kOk);
         return 0;
     }
-    window.SetApplyEnabled(false);
-    return 1;
+    // The working profile holds the backup now; until the keyboard holds it too, the change is
+    // pending.
+    window.SetApplyEnabled(*written != ImageWrite::kWritten);
+    if (*written == ImageWrite::kFailed) {
+        ReportFailedWrite(session);
+    }
+    return *written == ImageWrite::kWritten ? 1 : 0;
 }
 
 int ExportProfileFile(KeyboardSession& session, const std::string& path) {

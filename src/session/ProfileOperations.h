@@ -30,7 +30,8 @@ int SaveWorkingProfile(KeyboardSession& session, bool takeLock);
 
 // Restore: a backup that passes the check becomes the working profile, the working profile file
 // and the content of all three profiles of the keyboard; the pending state is cleared. A refused
-// file is reported in message boxes and changes nothing. Takes the lock itself.
+// file is reported in message boxes and changes nothing. When the keyboard does not take it, the
+// user is told and the change stays pending (0). Takes the lock itself.
 int ImportProfileFile(KeyboardSession& session, const std::string& path);
 
 // Backup: SaveProfileFile with the lock held by the caller.

@@ -21,12 +21,15 @@ constexpr TaggedHandler kTaggedHandlers[] = {
     {UM_PROFILE_RELOAD, TAG_PROF, [](KeyboardSession& s) { ReloadAfterArrival(s); }},
 };
 
-void OnTimer(KeyboardSession& session, uintptr_t id) {
+// 1 for a profile change whose configuration read worked, so that the window follows it.
+intptr_t OnTimer(KeyboardSession& session, uintptr_t id) {
     if (id == TIMER_PROFILE_CHANGED) {
-        ReadProfileAfterChange(session);
-    } else if (id == TIMER_LIGHTING_CHANGED) {
+        return ReadProfileAfterChange(session) ? 1 : 0;
+    }
+    if (id == TIMER_LIGHTING_CHANGED) {
         session.context.window->KillTimer(TIMER_LIGHTING_CHANGED);
     }
+    return 0;
 }
 
 }  // namespace
@@ -41,7 +44,7 @@ intptr_t HandleSessionMessage(KeyboardSession& session, uint32_t message, uintpt
     if (message == MSG_APPLY || (message == MSG_COMMAND && wParam == CMD_ID_APPLY)) {
         ApplyChanges(session);
     } else if (message == MSG_TIMER) {
-        OnTimer(session, wParam);
+        return OnTimer(session, wParam);
     }
     return 0;
 }

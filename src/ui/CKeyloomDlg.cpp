@@ -12,6 +12,7 @@
 #include "model/KeyButtonTable.h"
 #include "model/MacroList.h"
 #include "platform/AppSettings.h"
+#include "platform/SafeFormat.h"
 #include "session/ActiveProfile.h"
 #include "session/ApplyPipeline.h"
 #include "session/LanguageMessage.h"
@@ -39,6 +40,7 @@ constexpr int kBankIndicatorControl = 1128;
 constexpr int kMenuRestore = 32776;
 constexpr int kMenuBackup = 32777;
 constexpr int kCommandExit = 32779;
+constexpr char kBackupFailedText[] = "MAIN_BACKUP_FAILED";
 constexpr int kCommandAbout = 16;
 constexpr int kCommandMinimise = 0xF020;  // the window system's minimise command
 
@@ -269,6 +271,9 @@ intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t
         MessageHandler{MSG_SESSION_CHANGE, std::nullopt, &CKeyloomDlg::OnSessionChange},
     };
     const intptr_t result = HandleSessionMessage(m_session, message, wParam, lParam);
+    if (message == MSG_TIMER && wParam == TIMER_PROFILE_CHANGED && result == 1) {
+        OnProfileChangedOnKeyboard();
+    }
     for (const MessageHandler& handler : kHandlers) {
         if (handler.message == message && (!handler.tag || *handler.tag == wParam)) {
             (this->*handler.handle)(wParam, lParam);
@@ -388,15 +393,28 @@ void CKeyloomDlg::OnFlipButton() {
 }
 
 void CKeyloomDlg::OnBackup() {
-    if (const auto path = m_services.files.ChooseBackupToSave()) {
+    const auto path = m_services.files.ChooseBackupToSave();
+    if (!path) {
+        return;
+    }
+    int saved = 0;
+    {
         std::lock_guard lock(m_session.context.profileLock);
-        ExportProfileFile(m_session, *path);
+        saved = ExportProfileFile(m_session, *path);
+    }
+    if (saved != 1) {
+        m_port.ShowMessage(kBackupFailedText,
+                           FormatWithString(LangText(kBackupFailedText, LanguageSlot(),
+                                                     m_session.paths.executableFolder),
+                                            *path),
+                           MessageButtons::kOk);
     }
 }
 
 void CKeyloomDlg::OnRestore() {
     if (const auto path = m_services.files.ChooseBackupToOpen()) {
-        ImportProfileFile(m_session, *path);
+        // A refused or unwritten backup has told the user already.
+        (void)ImportProfileFile(m_session, *path);
         RedrawMarks();
     }
 }
@@ -627,15 +645,17 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
             ReadLightingState(lighting);
             ShowLightingRead();
             break;
-        case TIMER_PROFILE_CHANGED:
-            MarkProfileButtons();
-            ReadLightingStateAfterProfileChange(lighting);
-            ShowLightingRead();
-            RedrawMarks();
-            break;
         default:
             break;
     }
+}
+
+void CKeyloomDlg::OnProfileChangedOnKeyboard() {
+    LightingContext lighting = Lighting();
+    FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
+    MarkProfileButtons();
+    ShowLightingRead();
+    RedrawMarks();
 }
 
 void CKeyloomDlg::OnCommand(uintptr_t command, intptr_t) {

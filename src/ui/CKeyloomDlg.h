@@ -150,6 +150,8 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void OnTimer(uintptr_t id, intptr_t);
     void OnCommand(uintptr_t command, intptr_t);
     void OnSessionChange(uintptr_t event, intptr_t);
+    // The keyboard's new active profile was read: the window and its lighting follow it.
+    void OnProfileChangedOnKeyboard();
 
     void RequestKeySettings(int keyCode, int control, bool macroOnly);
 

@@ -139,14 +139,35 @@ TEST_F(ApplyPipelineTest, MacrosThatFitOnlyWithoutNamesAreWrittenSoThenTheUserIs
     EXPECT_FALSE(window.ApplyEnabled());
 }
 
-TEST_F(ApplyPipelineTest, KeyboardUnpluggedBeforeApplyKeepsApplyEnabledWithoutAMessage) {
+TEST_F(ApplyPipelineTest, KeyboardUnpluggedBeforeApplyKeepsApplyEnabledAndSaysSo) {
     ASSERT_EQ(ZozSim_Unplug(), 1);
 
     ApplyChanges(session);
 
     EXPECT_TRUE(ProfileSaved());
     EXPECT_TRUE(window.ApplyEnabled());
-    EXPECT_TRUE(window.Recorded().shownKeys.empty());
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_WRITE_FAILED"});
+}
+
+// Three refusals in a row make one exchange fail, wherever it stands in the write: a table
+// refused in its middle is no success, and the change stays pending.
+TEST_F(ApplyPipelineTest, AnExchangeRefusedAnywhereInTheWriteKeepsApplyEnabledAndSaysSo) {
+    ApplyChanges(session);
+    const uint32_t exchanges = Requests();
+    ASSERT_GT(exchanges, 10u);  // begin, the macros, every key table chunk, end
+    for (uint32_t failing = 1; failing <= exchanges; ++failing) {
+        window.SetApplyEnabled(true);
+        window.ClearRecorded();
+        for (uint32_t attempt = 0; attempt < 3; ++attempt) {
+            ASSERT_EQ(ZozSim_InjectFault(failing + attempt, ZOZSIM_FAULT_STATUS_FF), 1);
+        }
+
+        ApplyChanges(session);
+
+        EXPECT_TRUE(window.ApplyEnabled()) << "exchange " << failing;
+        EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_WRITE_FAILED"})
+            << "exchange " << failing;
+    }
 }
 
 TEST_F(ApplyPipelineTest, RestoreDefaultsClearsTheShownKeysOfTheActiveProfileAndAppliesThem) {

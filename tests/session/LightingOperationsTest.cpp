@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "device/DeviceResult.h"
 #include "session/LightingFixture.h"
 
@@ -89,6 +91,26 @@ TEST_F(LightingOperationsTest, AfterAProfileChangeThePresetIsUploadedInsideTheRe
     EXPECT_EQ(WrittenRequests()[3].offset, 1024);
     ASSERT_EQ(display.presetBoxes.size(), 1u);
     EXPECT_EQ(display.presetBoxes[0][9], files.LightingFile(2).ReadPresetName(9));
+}
+
+// The keyboard switched to profile 2 by itself: its lighting is what the panel shows now, and
+// the base-colour flags follow the colours of every profile.
+TEST_F(LightingOperationsTest, AProfileChangeOnTheKeyboardShowsTheNewProfilesLighting) {
+    AnnounceModes({1, 2, 3});
+    SetSimRecordByte(2, LIGHT_MODE, 4);
+    SetSimRecordByte(2, LIGHT_REPORT_RATE, 2);
+    ASSERT_TRUE(state.SelectProfile(0));
+    state.followsBase[2].fill(true);
+    state.keyColors[2].fill(0x42);  // no key of profile 2 has its base colour any more
+
+    ASSERT_EQ(FollowKeyboardProfile(lighting, 2), 0);
+
+    EXPECT_EQ(state.Profile(), 2);
+    EXPECT_EQ(state.values.mode, 4);
+    EXPECT_EQ(state.values.reportRate, 2);
+    EXPECT_EQ(std::ranges::count(state.followsBase[2], true), 0);
+    EXPECT_EQ(FollowKeyboardProfile(lighting, 3), -1);
+    EXPECT_EQ(state.Profile(), 2);
 }
 
 TEST_F(LightingOperationsTest, WithoutTheUserModeAProfileChangeLeavesTheUserFilesAlone) {

@@ -118,6 +118,30 @@ TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKe
     EXPECT_EQ(keyboard, expected);
 }
 
+// Three refusals in a row make one exchange fail, wherever it stands in the write of the three
+// tables: the restored profiles stay pending and the user is told.
+TEST_F(ProfileOperationsTest, ARestoreTheKeyboardRefusesAnywhereKeepsApplyEnabledAndSaysSo) {
+    ASSERT_TRUE(EnsureFolder(session.paths.userFolder));
+    ASSERT_EQ(NewProfileImage(session, WorkingProfilePath(session, 0), 0), 1);
+    const std::string path = folder + "/backup.qvp";
+    WorkingProfile backup;
+    ASSERT_EQ(WriteProfileFile(path, backup), 1);
+    ASSERT_EQ(ImportProfileFile(session, path), 1);
+    const uint32_t exchanges = Requests();
+    ASSERT_GT(exchanges, 20u);  // begin, the macros, every key table chunk, end
+    for (uint32_t failing = 1; failing <= exchanges; ++failing) {
+        window.SetApplyEnabled(false);
+        window.ClearRecorded();
+        for (uint32_t attempt = 0; attempt < 3; ++attempt) {
+            ASSERT_EQ(ZozSim_InjectFault(failing + attempt, ZOZSIM_FAULT_STATUS_FF), 1);
+        }
+        EXPECT_EQ(ImportProfileFile(session, path), 0) << "exchange " << failing;
+        EXPECT_TRUE(window.ApplyEnabled()) << "exchange " << failing;
+        EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_WRITE_FAILED"})
+            << "exchange " << failing;
+    }
+}
+
 TEST_F(ProfileOperationsTest,
        SelectingBeyondTheThirdProfileSelectsTheFirstAndMinusOneSendsNothing) {
     const uint8_t two = 2;
@@ -136,6 +160,14 @@ TEST_F(ProfileOperationsTest,
     EXPECT_EQ(WrittenRequests().size(), sent);
 }
 
+TEST_F(ProfileOperationsTest, ASwitchTheKeyboardRefusesIsReportedAndFails) {
+    for (uint32_t attempt = 2; attempt <= 4; ++attempt) {  // the write after the read, each try
+        ASSERT_EQ(ZozSim_InjectFault(attempt, ZOZSIM_FAULT_STATUS_FF), 1);
+    }
+    EXPECT_EQ(SelectProfile(session, 1), 0);
+    EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SELECT_FAILED"});
+}
+
 TEST_F(ProfileOperationsTest, PendingChangesAnsweredNoAreDiscardedBeforeTheSwitch) {
     ASSERT_EQ(ReloadFromKeyboard(session, 0), 1);
     session.profile.Assignments().SetEntry(0, kKeyA, {ASSIGN_DISABLED});
@@ -152,7 +184,7 @@ TEST_F(ProfileOperationsTest, PendingChangesAnsweredYesAreAppliedAndACallMeanwhi
     window.answer = MessageAnswer::kYes;
     window.whileShown = [this] {
         window.whileShown = nullptr;
-        SelectProfile(session, 2);
+        EXPECT_EQ(SelectProfile(session, 2), 1);
     };
     EXPECT_EQ(SelectProfile(session, 1), 1);
     EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SELECT_PROMPT"});

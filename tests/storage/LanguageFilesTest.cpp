@@ -46,7 +46,9 @@ constexpr const char* kMessageKeys[] = {"MAIN_NO_DEVICE_PROMPT",  "MAIN_DEFAULT_
                                         "MAIN_PROMPT_DEFAULT",    "MAIN_PROMPT_INPORT",
                                         "PROFILE_FORMAT_ERROR",   "PROFILE_SELECT_PROMPT",
                                         "PROFILE_SEELCT_PROMPT2", "PROFILE_NEW",
-                                        "EXTRA_MACRO_TOO_LONG",   "EXTRA_PROFILE_SPACE_TIGHT"};
+                                        "EXTRA_MACRO_TOO_LONG",   "EXTRA_PROFILE_SPACE_TIGHT",
+                                        "EXTRA_WRITE_FAILED",     "MAIN_BACKUP_FAILED",
+                                        "PROFILE_SELECT_FAILED"};
 
 // The key settings window.
 constexpr const char* kKeySettingsKeys[] = {"KEY_SETTING_TISHI",
@@ -232,6 +234,7 @@ void PrintTo(Placeholder placeholder, std::ostream* out) {
 const std::map<std::string, Placeholder> kFormatTexts = {
     {"UNKNOWN_KEY", Placeholder::kInteger},
     {"PROFILE_FORMAT_ERROR", Placeholder::kString},
+    {"MAIN_BACKUP_FAILED", Placeholder::kString},
     {"MACRO_ERR_MAX", Placeholder::kInteger},
     {"MACRO_ACTION_ERR_DELAY_MAX", Placeholder::kInteger},
 };

@@ -96,24 +96,29 @@ int EntrySlot(int entry) {
     return entry % ASSIGNMENT_SLOTS;
 }
 
-// The texts at offsets in entry-number order; each text entry's value becomes its offset.
+// The texts at offsets in entry-number order; each text entry's value becomes its offset. A text
+// entry without a text points at the end of the area, where no text starts: an offset kept from
+// an earlier file could name another entry's text once the area is packed anew.
 std::vector<uint8_t> PackTexts(WorkingProfile& profile) {
     std::vector<uint8_t> area(profile.texts.Total());
     AssignmentTable table = profile.Assignments();
     size_t offset = 0;
     for (int entry = 0; entry < ASSIGNMENT_ENTRIES; ++entry) {
         KeyAssignment record = table.EntryOf(EntryBlock(entry), EntrySlot(entry));
-        const size_t size = profile.texts.SizeOf(entry);
-        if (size == 0 || offset + size > area.size() || !KindHasText(record.kind)) {
+        if (!KindHasText(record.kind)) {
             continue;
         }
-        const std::u16string& text = profile.texts.Text(entry);
-        for (size_t i = 0; i < text.size(); ++i) {
-            WriteU16(area.data() + offset + 2 * i, text[i]);
+        const size_t size = profile.texts.SizeOf(entry);
+        record.value = static_cast<uint32_t>(area.size());
+        if (size != 0 && offset + size <= area.size()) {
+            const std::u16string& text = profile.texts.Text(entry);
+            for (size_t i = 0; i < text.size(); ++i) {
+                WriteU16(area.data() + offset + 2 * i, text[i]);
+            }
+            record.value = static_cast<uint32_t>(offset);
+            offset += size;
         }
-        record.value = static_cast<uint32_t>(offset);
         table.SetEntry(EntryBlock(entry), EntrySlot(entry), record);
-        offset += size;
     }
     return area;
 }

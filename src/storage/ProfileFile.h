@@ -79,8 +79,9 @@ struct ProfileFileCheck {
 // The check before a restore. It does not compare the file's length with its header's total.
 ProfileFileCheck CheckProfileFile(const std::string& path);
 
-// The file of a working profile. Takes its texts' offsets into the entries' values and rewrites
-// the image's header, as every save does.
+// The file of a working profile. Takes its texts' offsets into the entries' values (the end of
+// the string area for a text entry without a text) and rewrites the image's header, as every
+// save does.
 std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile);
 
 // Replaces the profile with the file's content; 1. A file shorter than its header says or with

@@ -1,6 +1,7 @@
 #include "model/DeviceUsage.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "model/KeyCatalog.h"
@@ -42,6 +43,15 @@ std::optional<uint16_t> SystemControlDeviceCode(uint16_t usage) {
     return usage;
 }
 
+// A keyboard-page usage names only keys of that page: 0x81 is no Power key and 0xF1 no left
+// button, although those keys have these numbers as their device codes.
+std::optional<uint16_t> KeyboardDeviceCode(uint16_t usage) {
+    if (usage > UINT8_MAX || PageOfDeviceCode(static_cast<uint8_t>(usage)) != kKeyboardPage) {
+        return std::nullopt;
+    }
+    return usage;
+}
+
 std::optional<uint16_t> ConsumerDeviceCode(uint16_t usage) {
     const auto found = std::find(ConsumerUsageTable.begin(), ConsumerUsageTable.end(), usage);
     if (found == ConsumerUsageTable.end()) {
@@ -50,11 +60,10 @@ std::optional<uint16_t> ConsumerDeviceCode(uint16_t usage) {
     return static_cast<uint16_t>(kFirstConsumerDeviceCode + (found - ConsumerUsageTable.begin()));
 }
 
-// 16 bits wide, so that a keyboard-page usage above 0xFF matches no entry.
 std::optional<uint16_t> DeviceCodeOfUsage(DeviceUsage deviceUsage) {
     switch (deviceUsage.page) {
         case kKeyboardPage:
-            return deviceUsage.usage;
+            return KeyboardDeviceCode(deviceUsage.usage);
         case kGenericDesktopPage:
             return SystemControlDeviceCode(deviceUsage.usage);
         case kConsumerPage:

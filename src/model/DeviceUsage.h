@@ -36,7 +36,8 @@ inline constexpr std::array<uint16_t, 18> ConsumerUsageTable = {
 // Page 0, usage 0 for a key without a device code.
 DeviceUsage DeviceUsageOf(ScanCode code);
 
-// 0 when no catalog entry has the device code of the pair.
+// 0 when no catalog entry has the device code of the pair. A keyboard-page usage matches only
+// keys whose own page is the keyboard page.
 ScanCode ScanCodeOfDeviceUsage(DeviceUsage deviceUsage);
 
 }  // namespace keyloom

@@ -125,7 +125,9 @@ MacroRecord DecodeRecord(std::span<const uint8_t> bytes, uint16_t id,
     macro.SetEvents(events);
     const size_t nameUnits = bytes[kRecordNameLength];
     const uint8_t* name = bytes.data() + kRecordEvents + kEventSize * eventCount;
-    macro.SetName(nameUnits == 0 ? generatedName : Utf16LeToUtf8(name, 2 * nameUnits));
+    // A name that starts with a zero unit would end there: it is no name, as a length 0 is.
+    const bool named = nameUnits != 0 && ReadU16(name) != 0;
+    macro.SetName(named ? Utf16LeToUtf8(name, 2 * nameUnits) : generatedName);
     return macro;
 }
 

@@ -45,19 +45,22 @@ uint64_t TotalSizeOf(uint64_t macroCount, uint64_t stringAreaSize) {
     return PROFILE_IMAGE_SIZE + MACRO_RECORD_SIZE * macroCount + stringAreaSize;
 }
 
-int ReadOpenFile(int fd, std::vector<uint8_t>& bytes) {
+ProfileFileCheck ReadOpenFile(int fd, std::vector<uint8_t>& bytes) {
     struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        return kCannotOpen;
+    if (fstat(fd, &info) != 0) {
+        return {kCannotOpen, ProfileHeaderFault::kNone};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return {kRefused, ProfileHeaderFault::kNotRegularFile};
     }
     const auto size = static_cast<uint64_t>(info.st_size);
     if (size >= kFileSizeLimit || size < PROFILE_IMAGE_SIZE) {
-        return kRefused;
+        return {kRefused, ProfileHeaderFault::kNone};
     }
     try {
         bytes.resize(size);
     } catch (const std::bad_alloc&) {
-        return kNoMemory;
+        return {kNoMemory, ProfileHeaderFault::kNone};
     }
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t got =
@@ -66,24 +69,23 @@ int ReadOpenFile(int fd, std::vector<uint8_t>& bytes) {
             continue;
         }
         if (got <= 0) {
-            return kCannotOpen;
+            return {kCannotOpen, ProfileHeaderFault::kNone};
         }
         done += static_cast<size_t>(got);
     }
-    return kValid;
+    return {kValid, ProfileHeaderFault::kNone};
 }
 
-// The whole file with the results of the check: 1, 0 for a missing or badly sized file, -2, -3.
-int ReadProfileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
-    struct stat info {};
-    if (stat(path.c_str(), &info) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-        return kRefused;
-    }
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+// The one way a profile file is opened: the whole file with the results of the check. The open
+// does not wait, so a FIFO or a device at the path cannot hold the caller (the window thread),
+// and the file's type comes from the open descriptor, so the path cannot change in between.
+ProfileFileCheck ReadProfileBytes(const std::string& path, std::vector<uint8_t>& bytes) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        return kCannotOpen;
+        const bool missing = errno == ENOENT || errno == ENOTDIR;
+        return {missing ? kRefused : kCannotOpen, ProfileHeaderFault::kNone};
     }
-    const int result = ReadOpenFile(fd, bytes);
+    const ProfileFileCheck result = ReadOpenFile(fd, bytes);
     close(fd);
     return result;
 }
@@ -96,24 +98,29 @@ int EntrySlot(int entry) {
     return entry % ASSIGNMENT_SLOTS;
 }
 
-// The texts at offsets in entry-number order; each text entry's value becomes its offset.
+// The texts at offsets in entry-number order; each text entry's value becomes its offset. A text
+// entry without a text points at the end of the area, where no text starts: an offset kept from
+// an earlier file could name another entry's text once the area is packed anew.
 std::vector<uint8_t> PackTexts(WorkingProfile& profile) {
     std::vector<uint8_t> area(profile.texts.Total());
     AssignmentTable table = profile.Assignments();
     size_t offset = 0;
     for (int entry = 0; entry < ASSIGNMENT_ENTRIES; ++entry) {
         KeyAssignment record = table.EntryOf(EntryBlock(entry), EntrySlot(entry));
-        const size_t size = profile.texts.SizeOf(entry);
-        if (size == 0 || offset + size > area.size() || !KindHasText(record.kind)) {
+        if (!KindHasText(record.kind)) {
             continue;
         }
-        const std::u16string& text = profile.texts.Text(entry);
-        for (size_t i = 0; i < text.size(); ++i) {
-            WriteU16(area.data() + offset + 2 * i, text[i]);
+        const size_t size = profile.texts.SizeOf(entry);
+        record.value = static_cast<uint32_t>(area.size());
+        if (size != 0 && offset + size <= area.size()) {
+            const std::u16string& text = profile.texts.Text(entry);
+            for (size_t i = 0; i < text.size(); ++i) {
+                WriteU16(area.data() + offset + 2 * i, text[i]);
+            }
+            record.value = static_cast<uint32_t>(offset);
+            offset += size;
         }
-        record.value = static_cast<uint32_t>(offset);
         table.SetEntry(EntryBlock(entry), EntrySlot(entry), record);
-        offset += size;
     }
     return area;
 }
@@ -203,9 +210,9 @@ ProfileHeaderFault FirstHeaderFault(std::span<const uint8_t> header) {
 
 ProfileFileCheck CheckProfileFile(const std::string& path) {
     std::vector<uint8_t> bytes;
-    const int read = ReadProfileBytes(path, bytes);
-    if (read != kValid) {
-        return {read, ProfileHeaderFault::kNone};
+    const ProfileFileCheck read = ReadProfileBytes(path, bytes);
+    if (read.result != kValid) {
+        return read;
     }
     const ProfileHeaderFault fault = FirstHeaderFault(bytes);
     return {fault == ProfileHeaderFault::kNone ? kValid : kRefused, fault};
@@ -254,7 +261,7 @@ int WriteProfileFile(const std::string& path, WorkingProfile& profile) {
 
 int ReadProfileFile(const std::string& path, WorkingProfile& profile) {
     std::vector<uint8_t> bytes;
-    return ReadProfileBytes(path, bytes) == kValid ? DecodeProfileFile(bytes, profile) : 0;
+    return ReadProfileBytes(path, bytes).result == kValid ? DecodeProfileFile(bytes, profile) : 0;
 }
 
 }  // namespace keyloom

@@ -51,9 +51,11 @@ void FillProfileHeader(std::span<uint8_t, PROFILE_IMAGE_SIZE> image, uint16_t ma
 // No macros, no texts, every key at its factory function; only block 0 has its G-key slots tagged.
 std::vector<uint8_t> BlankProfileImage(uint8_t flag);
 
-// The header test a file fails first, in the order the check makes them.
+// The header test a file fails first, in the order the check makes them; before them, whether
+// the path names a regular file at all (not a folder, a FIFO or a device).
 enum class ProfileHeaderFault {
     kNone,
+    kNotRegularFile,
     kMagic,
     kHeaderSize,
     kProfileCount,
@@ -70,17 +72,19 @@ enum class ProfileHeaderFault {
 ProfileHeaderFault FirstHeaderFault(std::span<const uint8_t> header);
 
 struct ProfileFileCheck {
-    // 1 valid; 0 missing, smaller than an image, of 4 GiB or more, or a header test failed;
-    // -2 cannot be opened or read; -3 no memory to read it.
+    // 1 valid; 0 missing, smaller than an image, of 4 GiB or more, not a regular file, or a
+    // header test failed; -2 cannot be opened or read; -3 no memory to read it.
     int result;
-    ProfileHeaderFault fault;  // the header test that failed when that made the result 0
+    ProfileHeaderFault fault;  // the test that failed when that made the result 0
 };
 
 // The check before a restore. It does not compare the file's length with its header's total.
+// A path that names no regular file is refused like a damaged one, without waiting on it.
 ProfileFileCheck CheckProfileFile(const std::string& path);
 
-// The file of a working profile. Takes its texts' offsets into the entries' values and rewrites
-// the image's header, as every save does.
+// The file of a working profile. Takes its texts' offsets into the entries' values (the end of
+// the string area for a text entry without a text) and rewrites the image's header, as every
+// save does.
 std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile);
 
 // Replaces the profile with the file's content; 1. A file shorter than its header says or with

@@ -1,9 +1,9 @@
 #include "storage/SkinFile.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <array>
 
 #include "platform/PrivateProfile.h"
+#include "storage/DecimalList.h"
 
 namespace keyloom {
 
@@ -13,35 +13,15 @@ constexpr size_t kRectBufferChars = 260;
 constexpr size_t kPictureBufferChars = 2047;
 constexpr size_t kLinkBufferChars = 260;
 
-// Reads an optionally signed decimal number at `at`, the way "%d" does after skipping blanks.
-bool ReadNumber(const std::string& text, size_t& at, int& number) {
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at]))) {
-        ++at;
-    }
-    const char* start = text.c_str() + at;
-    char* end = nullptr;
-    const long value = std::strtol(start, &end, 10);
-    if (end == start) {
-        return false;
-    }
-    at += static_cast<size_t>(end - start);
-    number = static_cast<int>(value);
-    return true;
-}
-
 }  // namespace
 
 SkinRect ParseSkinRect(const std::string& value) {
+    std::array<int, 4> numbers{};
+    const size_t read = ReadDecimalList(value, numbers);
     SkinRect rect;
     int* fields[] = {&rect.x, &rect.y, &rect.w, &rect.h};
-    size_t at = 0;
-    for (size_t i = 0; i < 4; ++i) {
-        if (i > 0 && (at >= value.size() || value[at++] != ',')) {
-            break;
-        }
-        if (!ReadNumber(value, at, *fields[i])) {
-            break;
-        }
+    for (size_t i = 0; i < read; ++i) {
+        *fields[i] = numbers[i];
     }
     return rect;
 }

@@ -22,7 +22,8 @@ inline constexpr const char* SKIN_SECTION_ARROWS = "BUTTONINFO2";
 inline constexpr const char* SKIN_DEFAULT_RECT = "1,1,1,1,x";
 
 // The first four decimal numbers of the value; text after the fourth is ignored. Numbers that
-// are missing keep the default's 1, so a damaged value never yields a control of size 0.
+// are missing keep the default's 1 and numbers beyond the range of int are cut to it, so a
+// damaged value never yields a control of size 0.
 SkinRect ParseSkinRect(const std::string& value);
 
 // The rectangle of one key of the skin file, read anew each time.

@@ -63,6 +63,19 @@ TEST(MacroAreaTest, WithoutNamesTheImageHasTheMinimalSizeAndNamesAreGenerated) {
     EXPECT_TRUE(EncodeMacroArea(list, MACRO_AREA_MAX_SIZE + 1, false).empty());
 }
 
+TEST(MacroAreaTest, ANameThatStartsWithAZeroUnitIsNoName) {
+    const Bytes image = EncodeFull({Macro("ab", {}), Macro("cd", {}), Macro("ef", {})});
+    Bytes damaged = image;
+    WriteU16(&damaged[ReadU16(&image[16]) + 4], 0);      // "\0b"
+    damaged[ReadU16(&image[18]) + 3] = 0;                // length 0
+    WriteU16(&damaged[ReadU16(&image[20]) + 4 + 2], 0);  // "e\0"
+    const MacroList decoded = DecodeMacroArea(damaged, "Macro ");
+    ASSERT_EQ(decoded.size(), 3u);
+    EXPECT_EQ(decoded[0].Name(), "Macro 1");
+    EXPECT_EQ(decoded[1].Name(), "Macro 2");
+    EXPECT_EQ(decoded[2].Name(), "e");
+}
+
 TEST(MacroAreaTest, RoundTripKeepsEverythingButIdsAndNewFlags) {
     MacroList list = {
         Macro("Shift+A \xE5\xAE\x8F", {{10, 0x02A, 0}, {40950, kA, 0}, {0, 0x11C, 1}}, 3),

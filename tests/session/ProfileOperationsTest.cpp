@@ -1,6 +1,8 @@
 #include "session/ProfileOperations.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 
@@ -77,6 +79,25 @@ TEST_F(ProfileOperationsTest, DamagedHeaderShowsTheFormatErrorThenTheImportPromp
         EXPECT_EQ(window.Recorded().shownTexts[0],
                   FormatWithString(Text("PROFILE_FORMAT_ERROR"), path));
     }
+    EXPECT_EQ(session.profile.macros.size(), 1u);
+    EXPECT_TRUE(WrittenRequests().empty());
+}
+
+// A FIFO would hold the window thread in the open or the read; a folder or a device is no backup.
+TEST_F(ProfileOperationsTest, PathOfNoRegularFileIsRefusedAtOnceLikeADamagedFile) {
+    const std::string fifo = folder + "/waiting.qvp";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    session.profile.macros.resize(1);
+    alarm(10);  // a wait on the FIFO ends the test program instead of hanging it
+    for (const std::string& path : {fifo, folder, std::string("/dev/null")}) {
+        window.ClearRecorded();
+        EXPECT_EQ(ImportProfileFile(session, path), 0) << path;
+        EXPECT_EQ(window.Recorded().shownKeys,
+                  (std::vector<std::string>{"PROFILE_FORMAT_ERROR", "MAIN_PROMPT_INPORT"}))
+            << path;
+        EXPECT_EQ(LoadProfileFile(session, path), 0) << path;
+    }
+    alarm(0);
     EXPECT_EQ(session.profile.macros.size(), 1u);
     EXPECT_TRUE(WrittenRequests().empty());
 }

@@ -19,10 +19,18 @@ size_t ValueAt(int entry) {
     return PROFILE_ASSIGNMENTS_AT + KEY_ASSIGNMENT_SIZE * static_cast<size_t>(entry) + 4;
 }
 
-void SetText(WorkingProfile& profile, int entry, uint16_t kind, std::u16string text) {
+void SetText(WorkingProfile& profile, int entry, uint16_t kind, std::u16string text,
+             uint32_t value = 0x1234) {
     AssignmentTable table = profile.Assignments();
-    table.SetEntry(entry / ASSIGNMENT_SLOTS, entry % ASSIGNMENT_SLOTS, {kind, 0, 0x1234, 0, 0});
+    table.SetEntry(entry / ASSIGNMENT_SLOTS, entry % ASSIGNMENT_SLOTS, {kind, 0, value, 0, 0});
     profile.texts.Set(entry, std::move(text));
+}
+
+// The profile saved and read back, as a backup and its restore do.
+WorkingProfile SavedAndLoaded(WorkingProfile& profile) {
+    WorkingProfile loaded;
+    EXPECT_EQ(DecodeProfileFile(EncodeProfileFile(profile), loaded), 1);
+    return loaded;
 }
 
 class ProfileFileTest : public ::testing::Test {
@@ -145,6 +153,34 @@ TEST_F(ProfileFileTest, TextsThatDoNotLieWithinTheStringAreaAreNotRead) {
     file[32832 + 2] = 0x65;  // the text loses its terminating zero
     ASSERT_EQ(DecodeProfileFile(file, loaded), 1);
     EXPECT_EQ(loaded.texts.Total(), 0u);
+}
+
+TEST_F(ProfileFileTest, AnEntryWithoutATextNeverTakesAnotherEntrysText) {
+    // Entry 7 has no text but an offset: 0, where entry 5's text starts, left in memory; or, in a
+    // file, the end of its 4-byte area, where entry 9's text goes once added, or one far beyond.
+    struct Stale {
+        uint32_t offset;
+        bool inFile;
+    };
+    for (const Stale stale : {Stale{0, false}, Stale{4, true}, Stale{0xFFFFFFFF, true}}) {
+        WorkingProfile profile;
+        SetText(profile, 5, ASSIGN_PROGRAM, u"d");
+        SetText(profile, 7, ASSIGN_TEXT, u"", stale.offset);
+        Bytes file = EncodeProfileFile(profile);
+        if (stale.inFile) {
+            WriteU32(file.data() + ValueAt(7), stale.offset);
+        }
+        WorkingProfile loaded;
+        ASSERT_EQ(DecodeProfileFile(file, loaded), 1);
+        EXPECT_EQ(loaded.texts.SizeOf(7), 0u) << stale.offset;
+        SetText(loaded, 9, ASSIGN_PROGRAM, u"e");
+        for (int round = 0; round < 2; ++round) {
+            loaded = SavedAndLoaded(loaded);
+            EXPECT_EQ(loaded.texts.SizeOf(7), 0u) << stale.offset << " round " << round;
+            EXPECT_EQ(loaded.texts.Text(5), u"d");
+            EXPECT_EQ(loaded.texts.Text(9), u"e");
+        }
+    }
 }
 
 TEST_F(ProfileFileTest, SaveInterruptedByAFullDiskLeavesThePreviousFile) {

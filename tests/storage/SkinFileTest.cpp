@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <fstream>
 
 #include "storage/SkinOutline.h"
@@ -38,6 +39,13 @@ TEST(SkinFileTest, DamagedValuesKeepTheDefaultForWhatIsMissing) {
     EXPECT_EQ(ParseSkinRect("12;34,5,6"), (SkinRect{12, 1, 1, 1}));
     EXPECT_EQ(ParseSkinRect("x,2,3,4"), (SkinRect{1, 1, 1, 1}));
     EXPECT_EQ(ParseSkinRect(""), (SkinRect{1, 1, 1, 1}));
+}
+
+TEST(SkinFileTest, NumbersBeyondTheRangeOfIntAreCutToIt) {
+    EXPECT_EQ(ParseSkinRect("99999999999,-99999999999,4294967296,2147483648"),
+              (SkinRect{INT_MAX, INT_MIN, INT_MAX, INT_MAX}));
+    EXPECT_EQ(ParseSkinRect("5,6, 99999999999999999999999,-4294967296"),
+              (SkinRect{5, 6, INT_MAX, INT_MIN}));
 }
 
 TEST(SkinFileTest, ScreenSectionFallsBackToTheBackgroundForTheOutline) {

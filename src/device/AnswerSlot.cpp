@@ -9,6 +9,7 @@ void AnswerSlot::Arm(uint8_t* buffer, size_t capacity) {
     buffer_ = buffer;
     capacity_ = capacity;
     received_ = 0;
+    accepted_ = false;
     signalled_ = false;
     inFlight_ = true;
 }
@@ -26,22 +27,26 @@ void AnswerSlot::ClearInFlight() {
 void AnswerSlot::Deliver(const uint8_t* data, size_t length) {
     {
         std::lock_guard lock(mutex_);
-        if (!inFlight_ || buffer_ == nullptr) {
+        if (!inFlight_ || accepted_ || buffer_ == nullptr) {
             return;
         }
         received_ = std::min(length, capacity_);
         std::copy_n(data, received_, buffer_);
+        accepted_ = true;
         signalled_ = true;
     }
     answered_.notify_all();
 }
 
-AnswerSlot::Wait AnswerSlot::WaitForAnswer(std::chrono::milliseconds timeout) {
+AnswerSlot::Wait AnswerSlot::WaitForAnswer(std::chrono::milliseconds timeout, size_t* received) {
     std::unique_lock lock(mutex_);
     if (!answered_.wait_for(lock, timeout, [this] { return signalled_; })) {
         return Wait::kTimedOut;
     }
     signalled_ = false;
+    if (received != nullptr) {
+        *received = received_;
+    }
     return Wait::kAnswered;
 }
 

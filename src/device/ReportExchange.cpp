@@ -50,8 +50,7 @@ int ReportExchange::Attempts(const uint8_t* request, uint8_t* answer, size_t ans
         if (transport_.WriteOne(request, kReportSize) <= 0) {
             return RESULT_SEND_REFUSED;
         }
-        if (slot_.WaitForAnswer(kAnswerWait) == AnswerSlot::Wait::kAnswered) {
-            *received = slot_.ReceivedLength();
+        if (slot_.WaitForAnswer(kAnswerWait, received) == AnswerSlot::Wait::kAnswered) {
             const bool sameCommand = *received > REPORT_COMMAND_AT &&
                                      answer[REPORT_COMMAND_AT] == request[REPORT_COMMAND_AT];
             const bool statusError =

@@ -48,6 +48,23 @@ TEST(AnswerSlotTest, EventResetsItselfAfterOneWait) {
     EXPECT_EQ(slot.WaitForAnswer(milliseconds(1)), AnswerSlot::Wait::kTimedOut);
 }
 
+TEST(AnswerSlotTest, OnlyTheFirstAnswerToARequestIsTaken) {
+    AnswerSlot slot;
+    std::array<uint8_t, 3> buffer{};
+    slot.Arm(buffer.data(), buffer.size());
+    const uint8_t first[3] = {1, 2, 3};
+    const uint8_t second[2] = {7, 8};
+    slot.Deliver(first, sizeof first);
+    slot.Deliver(second, sizeof second);
+    size_t received = 0;
+    EXPECT_EQ(slot.WaitForAnswer(milliseconds(0), &received), AnswerSlot::Wait::kAnswered);
+    slot.Deliver(second, sizeof second);
+    EXPECT_EQ(received, 3u);
+    EXPECT_EQ(slot.ReceivedLength(), 3u);
+    EXPECT_EQ(buffer, (std::array<uint8_t, 3>{1, 2, 3}));
+    EXPECT_EQ(slot.WaitForAnswer(milliseconds(1)), AnswerSlot::Wait::kTimedOut);
+}
+
 TEST(AnswerSlotTest, ArmingForgetsTheLastAnswer) {
     AnswerSlot slot;
     std::array<uint8_t, 2> buffer{};

@@ -4,10 +4,11 @@
 
 namespace keyloom {
 
-void AnswerSlot::Arm(uint8_t* buffer, size_t capacity) {
+void AnswerSlot::Arm(uint8_t* buffer, size_t capacity, const uint8_t* request) {
     std::lock_guard lock(mutex_);
     buffer_ = buffer;
     capacity_ = capacity;
+    std::copy_n(request + REPORT_ECHO_AT, REPORT_ECHO_SIZE, echo_.begin());
     received_ = 0;
     accepted_ = false;
     signalled_ = false;
@@ -27,7 +28,7 @@ void AnswerSlot::ClearInFlight() {
 void AnswerSlot::Deliver(const uint8_t* data, size_t length) {
     {
         std::lock_guard lock(mutex_);
-        if (!inFlight_ || accepted_ || buffer_ == nullptr) {
+        if (!inFlight_ || accepted_ || buffer_ == nullptr || !Answers(data, length)) {
             return;
         }
         received_ = std::min(length, capacity_);
@@ -36,6 +37,12 @@ void AnswerSlot::Deliver(const uint8_t* data, size_t length) {
         signalled_ = true;
     }
     answered_.notify_all();
+}
+
+// A late answer to an earlier request, such as the previous chunk's, repeats other bytes.
+bool AnswerSlot::Answers(const uint8_t* data, size_t length) const {
+    return length >= REPORT_ECHO_AT + REPORT_ECHO_SIZE &&
+           std::equal(echo_.begin(), echo_.end(), data + REPORT_ECHO_AT);
 }
 
 AnswerSlot::Wait AnswerSlot::WaitForAnswer(std::chrono::milliseconds timeout, size_t* received) {

@@ -20,6 +20,10 @@ inline constexpr size_t REPORT_OFFSET_AT = 5;  // 16 bits: address inside the co
 inline constexpr size_t REPORT_STATUS_AT = 7;  // 0 in requests; 0xFF or 0xFE in an answer: error
 inline constexpr size_t REPORT_DATA_AT = 8;
 inline constexpr uint8_t CONFIG_REPORT_ID = 4;
+// An answer repeats its request's command, length and offset.
+inline constexpr size_t REPORT_ECHO_AT = REPORT_COMMAND_AT;
+inline constexpr size_t REPORT_ECHO_SIZE = REPORT_STATUS_AT - REPORT_COMMAND_AT;
+using ReportEcho = std::array<uint8_t, REPORT_ECHO_SIZE>;
 
 enum ConfigCommand : uint8_t {
     CMD_BEGIN = 1,

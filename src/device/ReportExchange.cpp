@@ -46,17 +46,14 @@ int ReportExchange::Attempts(const uint8_t* request, uint8_t* answer, size_t ans
             std::this_thread::sleep_for(kBusyBackOff);
             slot_.ClearInFlight();
         }
-        slot_.Arm(answer, answerCapacity);
+        slot_.Arm(answer, answerCapacity, request);
         if (transport_.WriteOne(request, kReportSize) <= 0) {
             return RESULT_SEND_REFUSED;
         }
-        if (slot_.WaitForAnswer(kAnswerWait) == AnswerSlot::Wait::kAnswered) {
-            *received = slot_.ReceivedLength();
-            const bool sameCommand = *received > REPORT_COMMAND_AT &&
-                                     answer[REPORT_COMMAND_AT] == request[REPORT_COMMAND_AT];
+        if (slot_.WaitForAnswer(kAnswerWait, received) == AnswerSlot::Wait::kAnswered) {
             const bool statusError =
                 *received > REPORT_STATUS_AT && IsStatusError(answer[REPORT_STATUS_AT]);
-            if (sameCommand && (!statusError || attempt == kMaxAttempts)) {
+            if (!statusError || attempt == kMaxAttempts) {
                 return RESULT_OK;
             }
         }

@@ -15,9 +15,10 @@ class ReportExchange {
     ReportExchange(const TransportCalls& transport, AnswerSlot& slot)
         : transport_(transport), slot_(slot) {}
 
-    // Sends the request and waits up to 1000 ms for an answer carrying the same command, three
-    // attempts at most. 1: answered (received set; a status error after the third attempt is
-    // returned as an answer too); 0: no keyboard; -1: send refused; -2: no matching answer.
+    // Sends the request and waits up to 1000 ms for an answer that repeats its command, length
+    // and offset (any other report is dropped and the wait goes on), three attempts at most.
+    // 1: answered (received set; a status error after the third attempt is returned as an
+    // answer too); 0: no keyboard; -1: send refused; -2: no matching answer.
     int ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
                        size_t answerCapacity, size_t* received);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <thread>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "device/ConfigReport.h"
 #include "device/DeviceResult.h"
 #include "support/SimKeyboardFixture.h"
+#include "support/SimMacros.h"
 
 namespace keyloom::test {
 namespace {
@@ -86,6 +88,48 @@ TEST_F(ReportExchangeTest, NoKeyboardSendsNothing) {
     EXPECT_EQ(CmdBegin(Exchange()), RESULT_NO_DEVICE);
     EXPECT_EQ(Requests(), 0u);
     EXPECT_EQ(TraceLines('W').size(), 0u);
+}
+
+// A chunked read and the part of the keyboard's memory it covers.
+struct ChunkedRead {
+    const char* what;
+    int area;
+    uint32_t offset;
+    size_t size;
+    int (*read)(uint8_t* out, size_t size);
+};
+
+TEST_F(ReportExchangeTest, LateAnswerAtAnyChunkLeavesTheReadEqualToTheKeyboard) {
+    std::vector<uint8_t> block(KEY_BLOCK_SIZE);
+    std::iota(block.begin(), block.end(), uint8_t{3});
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_KEYS, KEY_BLOCK_SIZE, block.data(), KEY_BLOCK_SIZE),
+              1);
+    const size_t macroSize = WriteMacrosToSim(8).size();
+    ASSERT_GE(macroSize, 5 * kReportDataSize);
+    ASSERT_LE(macroSize, 8 * kReportDataSize);
+    const ChunkedRead reads[] = {
+        {"key block 1", ZOZSIM_AREA_KEYS, KEY_BLOCK_SIZE, KEY_BLOCK_SIZE,
+         [](uint8_t* out, size_t) { return CmdReadKeys(Exchange(), out, 1); }},
+        {"macro area", ZOZSIM_AREA_MACROS, 0, macroSize,
+         [](uint8_t* out, size_t size) { return CmdReadMacros(Exchange(), out, size); }},
+    };
+    for (const ChunkedRead& read : reads) {
+        std::vector<uint8_t> memory(read.size);
+        ASSERT_EQ(ZozSim_ReadMemory(read.area, read.offset, memory.data(),
+                                    static_cast<uint32_t>(memory.size())),
+                  1);
+        const size_t chunks = (read.size + kReportDataSize - 1) / kReportDataSize;
+        for (uint32_t chunk = 1; chunk <= chunks; ++chunk) {
+            ASSERT_EQ(ZozSim_InjectFault(chunk, ZOZSIM_FAULT_LATE_ANSWER), 1);
+            const uint32_t before = Requests();
+            std::vector<uint8_t> bytes(read.size);
+            EXPECT_EQ(read.read(bytes.data(), bytes.size()), RESULT_OK)
+                << read.what << ", late at chunk " << chunk;
+            EXPECT_EQ(bytes, memory) << read.what << ", late at chunk " << chunk;
+            // The late chunk is asked twice; a stale answer costs no attempt.
+            EXPECT_EQ(Requests() - before, chunks + 1) << read.what << ", late at chunk " << chunk;
+        }
+    }
 }
 
 TEST_F(ReportExchangeTest, ExchangesFromSeveralThreadsTakeTurns) {

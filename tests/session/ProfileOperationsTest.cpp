@@ -19,6 +19,7 @@
 #include "storage/ProfileFile.h"
 #include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
+#include "support/SimMacros.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom::test {
@@ -238,6 +239,36 @@ TEST_F(ProfileOperationsTest, ReloadReadsTheThreeKeyTablesAndTheMacroAreaIntoThe
     EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0))->size(), 32832u + 16512u);
     EXPECT_FALSE(window.ApplyEnabled());
     EXPECT_EQ(window.Recorded().redraws, 1);
+}
+
+TEST_F(ProfileOperationsTest, LateAnswerDuringTheReloadLeavesTheFileEqualToTheKeyboard) {
+    PutBOnKeyAOfProfile1();
+    const Bytes area = WriteMacrosToSim(8);
+    const size_t macroChunks = (area.size() + kReportDataSize - 1) / kReportDataSize;
+    const std::string reference = folder + "/reference.qvp";
+    ASSERT_EQ(ReadKeyboardIntoFile(session, reference), 1);
+    const auto expected = ReadWholeFile(reference);
+    // With the active profile known, the reload asks for 3 x 7 key table chunks, the macro
+    // header, then the area.
+    const struct {
+        const char* what;
+        uint32_t request;
+    } lateAt[] = {
+        {"key table 1, chunk 1", 7 + 1},
+        {"macro area, chunk 3", 3 * 7 + 1 + 3},
+    };
+    for (const auto& late : lateAt) {
+        ASSERT_EQ(ZozSim_InjectFault(late.request, ZOZSIM_FAULT_LATE_ANSWER), 1);
+        const uint32_t before = Requests();
+        ASSERT_EQ(ReloadFromKeyboard(session, 0), 1) << late.what;
+        EXPECT_EQ(Requests() - before, 3 * 7 + 1 + macroChunks + 1) << late.what;
+        const std::string path = WorkingProfilePath(session, SimActiveProfile());
+        EXPECT_EQ(ReadWholeFile(path), expected) << late.what;
+        WorkingProfile file;
+        ASSERT_EQ(ReadProfileFile(path, file), 1);
+        EXPECT_EQ(file.Assignments().EntryOf(1, kKeyA), (KeyAssignment{ASSIGN_KEY, 0, 0x30}));
+        EXPECT_EQ(EncodeMacroArea(file.macros, area.size(), true), area) << late.what;
+    }
 }
 
 TEST_F(ProfileOperationsTest, WithoutAKeyboardTheWorkingProfileIsBlankAndNamesNoProfile) {

@@ -163,6 +163,52 @@ TEST_F(VirtualKeyboardTest, FactoryTableGivesEachGKeyOnePosition) {
     EXPECT_EQ(KeyBlock(0), table);
 }
 
+// Sends a key table read of 56 bytes at `offset` without waiting for its answer.
+void SendKeyRead(uint16_t offset) {
+    const ConfigReport request = BuildRequest(CMD_READ_KEYS, 56, offset);
+    ASSERT_EQ(SimKeyboardTest::Link().Transport().WriteOne(request.data(), kReportSize), 1);
+}
+
+// The offsets echoed by the answers on the wire, in the order they came.
+std::vector<int> AnsweredOffsets(const std::vector<std::string>& answers) {
+    std::vector<int> offsets;
+    for (const auto& line : answers) {
+        const auto bytes = TraceBytes(line);
+        offsets.push_back(bytes[REPORT_OFFSET_AT] | bytes[REPORT_OFFSET_AT + 1] << 8);
+    }
+    return offsets;
+}
+
+TEST_F(VirtualKeyboardTest, LateAnswerRunsOneBehindUntilTheRequestAfterNext) {
+    EXPECT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_LATE_ANSWER + 1), 0);
+    ASSERT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_LATE_ANSWER), 1);
+    const std::vector<size_t> answersAfter{0, 1, 3, 4};
+    for (size_t n = 0; n < answersAfter.size(); ++n) {
+        SendKeyRead(static_cast<uint16_t>(56 * n));
+        EXPECT_EQ(TraceLines('R').size(), answersAfter[n]) << "after request " << n + 1;
+    }
+    EXPECT_EQ(AnsweredOffsets(TraceLines('R')), (std::vector<int>{0, 56, 112, 168}));
+}
+
+TEST_F(VirtualKeyboardTest, HeldAnswerIsLostWhenTheKeyboardIsResetOrUnplugged) {
+    const std::vector<int (*)()> resets{
+        [] { return ZozSim_FactoryReset(); },
+        [] { return ZozSim_Unplug() + ZozSim_Plug() - 1; },
+    };
+    for (size_t r = 0; r < resets.size(); ++r) {
+        const size_t before = TraceLines('R').size();
+        ASSERT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_LATE_ANSWER), 1);
+        SendKeyRead(0);
+        ASSERT_EQ(resets[r](), 1);
+        SendKeyRead(56);
+        const auto answers = TraceLines('R');
+        EXPECT_EQ(
+            AnsweredOffsets({answers.begin() + static_cast<std::ptrdiff_t>(before), answers.end()}),
+            std::vector<int>{56})
+            << "reset " << r;
+    }
+}
+
 TEST_F(ListeningTest, ConsumerCodesReachTheConsumerChannel) {
     Listen(CONSUMER_COLLECTION, TAG_CONS);
     ASSERT_EQ(ZozSim_SendConsumerCode(0x1811), 1);

@@ -16,6 +16,10 @@ extern "C" {
 #define ZOZSIM_FAULT_WRONG_COMMAND 2
 #define ZOZSIM_FAULT_STATUS_FE 3
 #define ZOZSIM_FAULT_STATUS_FF 4
+/* The keyboard falls one answer behind: the answer to this request is held back; the next
+ * request gets it, and its own answer is held in turn; the request after that gets the held
+ * answer and then its own. Unplugging or a factory reset drops a held answer. */
+#define ZOZSIM_FAULT_LATE_ANSWER 5
 
 /* Memory areas of the virtual keyboard, in the order of its state file. */
 #define ZOZSIM_AREA_CONFIG 0

@@ -23,7 +23,8 @@ bool IsOurCollection(Collection collection) {
            collection == kBankStatusCollection;
 }
 
-// A fault changes what the keyboard answers, or keeps it from answering.
+// A fault changes what the keyboard answers, or keeps it from answering. A late answer is
+// held back by the caller, unchanged.
 std::optional<Report> ApplyFault(int fault, Report answer) {
     static constexpr struct {
         int fault;
@@ -114,15 +115,17 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
         replug_ = std::thread(&SimBackend::ReplugAfterBoot, this);
         return 1;
     }
-    const auto answer = AnswerRequest(data, length);
+    const auto answers = AnswerRequest(data, length);
     BackendEvents* events = events_;
-    if (answer && events != nullptr) {
-        events->OnInputReport(kConfigCollection, answer->data(), answer->size());
+    for (const Report& answer : answers) {
+        if (events != nullptr) {
+            events->OnInputReport(kConfigCollection, answer.data(), answer.size());
+        }
     }
     return 1;
 }
 
-std::optional<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t length) {
+std::vector<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t length) {
     std::lock_guard lock(mutex_);
     ++requestCount_;
     auto answer = keyboard_.Answer({data, length});
@@ -137,10 +140,13 @@ std::optional<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t leng
     }
     const auto fault = faults_.find(requestCount_);
     if (fault != faults_.end() && answer) {
+        if (fault->second == ZOZSIM_FAULT_LATE_ANSWER) {
+            late_.FallBehind();
+        }
         answer = ApplyFault(fault->second, *answer);
         faults_.erase(fault);
     }
-    return answer;
+    return late_.Pass(answer);
 }
 
 int SimBackend::WriteStatus(Collection collection, const uint8_t* data, size_t length) {
@@ -170,6 +176,7 @@ void SimBackend::SetPlugged(bool plugged) {
             return;
         }
         plugged_ = plugged;
+        late_.Clear();
         events = events_;
     }
     if (events != nullptr) {
@@ -210,7 +217,7 @@ int SimBackend::SetLatency(uint32_t microseconds) {
 }
 
 int SimBackend::InjectFault(uint32_t nth, int fault) {
-    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_STATUS_FF) {
+    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_LATE_ANSWER) {
         return 0;
     }
     std::lock_guard lock(mutex_);
@@ -223,6 +230,7 @@ int SimBackend::FactoryReset() {
         std::lock_guard lock(mutex_);
         memory_ = SimMemory::Factory();
         faults_.clear();
+        late_.Clear();
         latencyMicroseconds_ = 0;
         requestCount_ = 0;
         inSequence_ = false;

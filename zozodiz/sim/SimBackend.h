@@ -6,8 +6,10 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "Backend.h"
+#include "LateAnswers.h"
 #include "SimKeyboard.h"
 #include "SimMemory.h"
 
@@ -42,7 +44,8 @@ class SimBackend final : public Backend {
     static std::string StatePath();
 
   private:
-    std::optional<Report> AnswerRequest(const uint8_t* data, size_t length);
+    // The answers the request puts on the wire, in order (none, one, or a late one first).
+    std::vector<Report> AnswerRequest(const uint8_t* data, size_t length);
     void SetPlugged(bool plugged);
     void ReplugAfterBoot();
     void SaveLocked();
@@ -55,8 +58,9 @@ class SimBackend final : public Backend {
     bool plugged_ = true;
     uint32_t latencyMicroseconds_ = 0;
     uint32_t requestCount_ = 0;
-    bool inSequence_ = false;  // between a begin and an end command
+    bool inSequence_ = false;         // between a begin and an end command
     std::map<uint32_t, int> faults_;  // request number -> fault
+    LateAnswers late_;
     uint8_t bankStatus_[2] = {0, 0};
     std::thread replug_;
     std::atomic<bool> stopping_{false};

@@ -1,5 +1,6 @@
 // keyloomctl: the keyboard session without a window, for scripts and checks.
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -11,6 +12,7 @@
 #include "device/DeviceLink.h"
 #include "platform/ExecutablePath.h"
 #include "platform/InstanceLock.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -19,6 +21,7 @@ using namespace keyloom;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitToolRunning = 3;
+constexpr int kExitBySignal = 128;  // plus the signal, as a shell reports it
 
 std::string Usage() {
     std::string text =
@@ -42,7 +45,8 @@ std::string Usage() {
     text +=
         "\nMessages the tool would show in a message box are printed to standard error.\n"
         "Exit code 0 on success, 1 when the command failed, 2 for wrong usage, 3 while Keyloom\n"
-        "itself is running.\n";
+        "itself is running, 128 + the signal when interrupted (the exchange in flight is\n"
+        "abandoned and no file is left half written).\n";
     return text;
 }
 
@@ -59,6 +63,8 @@ int UsageError(const std::string& reason) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Before any thread exists, so that every thread inherits the blocked termination signals.
+    TerminationSignals::Block();
     Arguments arguments;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
@@ -102,6 +108,15 @@ int main(int argc, char** argv) {
         return kExitFailed;
     }
     // The library's threads call into the link for as long as the process lives.
-    CtlSession ctl(*link.release(), arguments.answers);
-    return command->run(ctl, expected == 2 ? arguments.words[1] : std::string());
+    DeviceLink& bound = *link.release();
+    // Asked to end, the command gives up its exchanges at once and fails; files are only ever
+    // replaced whole, so none is left half written.
+    std::atomic<int> caught{0};
+    const TerminationSignals terminations([&bound, &caught](int signal) {
+        caught = signal;
+        bound.Answers().Abandon();
+    });
+    CtlSession ctl(bound, arguments.answers);
+    const int result = command->run(ctl, expected == 2 ? arguments.words[1] : std::string());
+    return caught != 0 ? kExitBySignal + caught : result;
 }

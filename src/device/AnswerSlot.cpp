@@ -47,14 +47,30 @@ bool AnswerSlot::Answers(const uint8_t* data, size_t length) const {
 
 AnswerSlot::Wait AnswerSlot::WaitForAnswer(std::chrono::milliseconds timeout, size_t* received) {
     std::unique_lock lock(mutex_);
-    if (!answered_.wait_for(lock, timeout, [this] { return signalled_; })) {
+    if (!answered_.wait_for(lock, timeout, [this] { return signalled_ || abandoned_; })) {
         return Wait::kTimedOut;
+    }
+    if (abandoned_) {
+        return Wait::kAbandoned;
     }
     signalled_ = false;
     if (received != nullptr) {
         *received = received_;
     }
     return Wait::kAnswered;
+}
+
+void AnswerSlot::Abandon() {
+    {
+        std::lock_guard lock(mutex_);
+        abandoned_ = true;
+    }
+    answered_.notify_all();
+}
+
+bool AnswerSlot::Abandoned() const {
+    std::lock_guard lock(mutex_);
+    return abandoned_;
 }
 
 size_t AnswerSlot::ReceivedLength() const {

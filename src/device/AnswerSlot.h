@@ -17,7 +17,7 @@ namespace keyloom {
 // a late answer to an earlier request never reaches the caller's buffer.
 class AnswerSlot {
   public:
-    enum class Wait { kAnswered, kTimedOut };
+    enum class Wait { kAnswered, kTimedOut, kAbandoned };
 
     // Points the slot at the caller's buffer, resets the event and marks the request (a whole
     // report) in flight.
@@ -28,7 +28,11 @@ class AnswerSlot {
     // Takes the first answer to the request in flight; drops anything else.
     void Deliver(const uint8_t* data, size_t length);
     // Waits for the event and resets it; on an answer, `received` (when given) is its length.
-    Wait WaitForAnswer(std::chrono::milliseconds timeout, size_t* received = nullptr);
+    [[nodiscard]] Wait WaitForAnswer(std::chrono::milliseconds timeout, size_t* received = nullptr);
+    // From now on every wait ends at once: a program that was asked to end gives up the exchange
+    // in flight instead of waiting out its attempts. Safe from any thread.
+    void Abandon();
+    bool Abandoned() const;
     size_t ReceivedLength() const;
 
   private:
@@ -43,6 +47,7 @@ class AnswerSlot {
     bool inFlight_ = false;
     bool accepted_ = false;  // the armed request has its answer
     bool signalled_ = false;
+    bool abandoned_ = false;
 };
 
 }  // namespace keyloom

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "platform/Log.h"
+
 namespace keyloom {
 
 namespace {
@@ -43,6 +45,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
+        LogWarning(FileErrorText("cannot write", path, errno));
         return false;
     }
     // The new file keeps the permissions of the one it replaces.
@@ -51,6 +54,7 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     const bool written = WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
     const bool closed = close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        LogWarning(FileErrorText("cannot write", path, errno));
         unlink(temporary.c_str());
         return false;
     }
@@ -71,6 +75,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
             continue;
         }
         if (got < 0) {
+            LogWarning(FileErrorText("cannot read", path, errno));
             close(fd);
             return std::nullopt;
         }

@@ -1,5 +1,7 @@
 #include "session/LanguageMessage.h"
 
+#include "platform/Log.h"
+
 #include "storage/LanguageTables.h"
 
 namespace keyloom {
@@ -10,6 +12,7 @@ std::string SessionText(const KeyboardSession& session, const std::string& key) 
 
 MessageAnswer ShowLanguageMessage(KeyboardSession& session, const std::string& key,
                                   MessageButtons buttons) {
+    LogInfo("message " + key);
     return session.context.window->ShowMessage(key, SessionText(session, key), buttons);
 }
 

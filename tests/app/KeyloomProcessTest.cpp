@@ -163,6 +163,33 @@ TEST_F(KeyloomProcessTest, TerminationSignalsEndTheToolThroughItsExit) {
     }
 }
 
+// The first exchange of the arrival is refused, so the arrival's worker waits for the box that
+// says the factory layout could not be read; nobody answers it. Every way of ending the tool
+// still ends it at once.
+TEST_F(KeyloomProcessTest, AnExitWhileAWorkersMessageBoxIsOpenEndsTheTool) {
+    setenv("KEYLOOM_LOG", "info", 1);
+    setenv("ZOZODIZ_SIM_FAULTS", "1:4,2:4,3:4", 1);
+    for (const bool byKill : {true, false}) {
+        auto running = Start({"--simulate"});
+        ASSERT_TRUE(Eventually(
+            [&] {
+                return Output().find("message MAIN_DEFAULT_MATRIX_PROMPT") != std::string::npos;
+            },
+            20s))
+            << Output();
+        if (byKill) {
+            EXPECT_EQ(Start({"/kill"})->ExitCodeWithin(5s), 0);
+        } else {
+            running->Signal(SIGTERM);
+        }
+        EXPECT_EQ(running->ExitCodeWithin(5s), 0) << (byKill ? "/kill" : "SIGTERM") << Output();
+        EXPECT_FALSE(InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK));
+        std::ofstream(output_, std::ios::trunc).flush();
+    }
+    unsetenv("ZOZODIZ_SIM_FAULTS");
+    unsetenv("KEYLOOM_LOG");
+}
+
 TEST_F(KeyloomProcessTest, KillWithoutARunningToolEndsAtOnce) {
     auto killer = Start({"/start", "/kill"});
     EXPECT_EQ(killer->ExitCodeWithin(10s), 0);

@@ -6,15 +6,18 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "model/MacroRecord.h"
 #include "model/WorkingProfile.h"
 #include "platform/AtomicFile.h"
 #include "platform/InstanceLock.h"
 #include "storage/ProfileFile.h"
+#include "support/ChildProcess.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -177,6 +180,63 @@ TEST_F(KeyloomctlTest, ProfileSwitchReachesTheKeyboard) {
     EXPECT_NE(RunCtl(simulated_, "--simulate info").output.find("active profile: 2"),
               std::string::npos);
     EXPECT_EQ(RunCtl(simulated_, "--simulate profile 4").exitCode, 1);
+}
+
+// The position (from 1) of the first request with this command among the requests written in a
+// trace, which is how the virtual keyboard counts them for its faults.
+size_t FirstRequestWithCommand(const std::string& trace, int command) {
+    std::ifstream in(trace);
+    size_t written = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("W ", 0) != 0) {
+            continue;
+        }
+        ++written;
+        // "W 04 cc cc CC": the command is the fourth byte.
+        if (std::stoi(line.substr(11, 2), nullptr, 16) == command) {
+            return written;
+        }
+    }
+    return 0;
+}
+
+TEST_F(KeyloomctlTest, RestoreThatTheKeyboardRefusesFails) {
+    const std::string backup = folder_ + "/a.qvp";
+    WorkingProfile sample = SampleProfiles();
+    ASSERT_EQ(WriteProfileFile(backup, sample), 1);
+    ASSERT_EQ(RunCtl(simulated_, "--simulate restore " + backup).exitCode, 0);
+    const std::string trace = folder_ + "/trace.txt";
+    ASSERT_EQ(
+        RunCtl(simulated_ + " ZOZODIZ_TRACE=" + trace, "--simulate restore " + backup).exitCode, 0);
+    const size_t begin = FirstRequestWithCommand(trace, 1);
+    ASSERT_GT(begin, 0u);
+
+    // The key tables come after the begin and the macros: one of their chunks refused three
+    // times makes that exchange fail.
+    const size_t keyChunk = begin + 4;
+    std::string faults = "ZOZODIZ_SIM_FAULTS=";
+    for (size_t attempt = 0; attempt < 3; ++attempt) {
+        faults += std::to_string(keyChunk + attempt) + ":4,";
+    }
+    const CtlRun run = RunCtl(simulated_ + " " + faults, "--simulate restore " + backup);
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("cannot restore"), std::string::npos) << run.output;
+}
+
+TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
+    const std::string output = folder_ + "/output";
+    const std::string backup = folder_ + "/interrupted.qvp";
+    setenv("ZOZODIZ_SIM_STATE", (folder_ + "/sim.state").c_str(), 1);
+    setenv("ZOZODIZ_SIM_FAULTS", "1:1,2:1,3:1", 1);  // the keyboard keeps silent at first
+    test::ChildProcess ctl(KEYLOOM_BIN_DIR "keyloomctl", {"--simulate", "backup", backup}, output);
+    unsetenv("ZOZODIZ_SIM_FAULTS");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ctl.Signal(SIGINT);
+    EXPECT_EQ(ctl.ExitCodeWithin(std::chrono::seconds(5)), 128 + SIGINT);
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+        EXPECT_EQ(entry.path().filename().string().find("interrupted"), std::string::npos)
+            << entry.path();
+    }
 }
 
 TEST_F(KeyloomctlTest, RefusesWhileTheToolRuns) {

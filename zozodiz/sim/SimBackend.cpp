@@ -1,6 +1,7 @@
 #include "SimBackend.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdlib>
 
@@ -75,6 +76,9 @@ bool SimBackend::Start(BackendEvents& events) {
     const auto stored = bytes ? SimMemory::Deserialize(*bytes) : std::nullopt;
     // A missing or damaged state file means a keyboard fresh from the factory.
     memory_ = stored ? *stored : SimMemory::Factory();
+    if (const char* faults = std::getenv("ZOZODIZ_SIM_FAULTS")) {
+        InjectFaultsOfText(faults);
+    }
     return true;
 }
 
@@ -217,12 +221,37 @@ int SimBackend::SetLatency(uint32_t microseconds) {
 }
 
 int SimBackend::InjectFault(uint32_t nth, int fault) {
-    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_LATE_ANSWER) {
-        return 0;
-    }
     std::lock_guard lock(mutex_);
+    return InjectFaultLocked(nth, fault) ? 1 : 0;
+}
+
+bool SimBackend::InjectFaultLocked(uint32_t nth, int fault) {
+    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_LATE_ANSWER) {
+        return false;
+    }
     faults_[requestCount_ + nth] = fault;
-    return 1;
+    return true;
+}
+
+// "N:KIND,N:KIND...": the faults of ZozSim_InjectFault, for a keyboard in another process (a
+// test of a whole program). An entry that is not two numbers is skipped.
+void SimBackend::InjectFaultsOfText(std::string_view text) {
+    while (!text.empty()) {
+        const size_t comma = text.find(',');
+        const std::string_view entry = text.substr(0, comma);
+        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
+        uint32_t nth = 0;
+        int fault = 0;
+        const char* end = entry.data() + entry.size();
+        const auto [colon, nthError] = std::from_chars(entry.data(), end, nth);
+        if (nthError != std::errc() || colon == end || *colon != ':') {
+            continue;
+        }
+        const auto [stop, faultError] = std::from_chars(colon + 1, end, fault);
+        if (faultError == std::errc() && stop == end) {
+            InjectFaultLocked(nth, fault);
+        }
+    }
 }
 
 int SimBackend::FactoryReset() {

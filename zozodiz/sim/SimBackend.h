@@ -5,6 +5,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -49,6 +50,8 @@ class SimBackend final : public Backend {
     void SetPlugged(bool plugged);
     void ReplugAfterBoot();
     void SaveLocked();
+    bool InjectFaultLocked(uint32_t nth, int fault);
+    void InjectFaultsOfText(std::string_view text);
 
     std::mutex mutex_;  // guards everything below; never held while raising an event
     std::atomic<BackendEvents*> events_{nullptr};

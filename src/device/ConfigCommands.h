@@ -23,7 +23,7 @@ inline constexpr size_t MACRO_MEMORY_UNIT = 128;
 // The keyboard's commands. Each returns 1 on success, the exchange's result when it is not 1,
 // -102 or -103 for an answer with status 0xFF or 0xFE, and -201 for a bad argument (nothing
 // sent). Multi-chunk transfers stop at the first chunk that fails; chunks already written stay.
-int CmdBegin(ReportExchange& exchange);
+[[nodiscard]] int CmdBegin(ReportExchange& exchange);
 int CmdEnd(ReportExchange& exchange);
 int CmdReadConfig(ReportExchange& exchange, uint8_t* out44);
 int CmdWriteConfig(ReportExchange& exchange, const uint8_t* block44);

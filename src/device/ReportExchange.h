@@ -19,11 +19,11 @@ class ReportExchange {
     // and offset (any other report is dropped and the wait goes on), three attempts at most.
     // 1: answered (received set; a status error after the third attempt is returned as an
     // answer too); 0: no keyboard; -1: send refused; -2: no matching answer.
-    int ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
-                       size_t answerCapacity, size_t* received);
+    [[nodiscard]] int ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
+                                     size_t answerCapacity, size_t* received);
 
     // Sends without waiting for an answer; the transport's result.
-    int SendReportNoWait(const uint8_t* request, size_t requestLength);
+    [[nodiscard]] int SendReportNoWait(const uint8_t* request, size_t requestLength);
 
     const TransportCalls& Transport() const { return transport_; }
 

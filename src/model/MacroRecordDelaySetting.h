@@ -13,7 +13,7 @@ inline constexpr const char* kRecordDelaySettingText = "MACRO_ACTION_RECORD_DELA
 int ReadRecordDelaySetting(const std::string& applicationTitle, const std::string& valueName);
 
 // Stores "1" for 1 and "0" for any other number. 1 on success, 0 when it cannot be written.
-int WriteRecordDelaySetting(const std::string& applicationTitle, const std::string& valueName,
-                            int value);
+[[nodiscard]] int WriteRecordDelaySetting(const std::string& applicationTitle,
+                                          const std::string& valueName, int value);
 
 }  // namespace keyloom

@@ -15,8 +15,8 @@ std::string AppSettingsPath(const std::string& applicationTitle);
 std::string GetAppSetting(const std::string& applicationTitle, const std::string& section,
                           const std::string& key, const std::string& defaultValue);
 
-bool WriteAppSetting(const std::string& applicationTitle, const std::string& section,
-                     const std::string& key, const std::string& value);
+[[nodiscard]] bool WriteAppSetting(const std::string& applicationTitle, const std::string& section,
+                                   const std::string& key, const std::string& value);
 
 // The value read as a decimal number the way Windows GetProfileInt reads it: a missing or empty
 // value gives the default; otherwise leading blanks and one sign are skipped and the leading

@@ -9,9 +9,9 @@ namespace keyloom {
 
 // Writes the whole file through a temporary file in the same folder and a rename, so a crash or
 // a full disk leaves either the old file or the new one, never a half-written one.
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
+[[nodiscard]] bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);
 
 // The whole file, or nothing when it cannot be opened or read.
-std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
+[[nodiscard]] std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
 
 }  // namespace keyloom

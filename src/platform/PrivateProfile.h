@@ -32,8 +32,8 @@ size_t GetPrivateProfileString(const std::string& section, const std::string& ke
 // Sets the key's value. False when the file exists but cannot be read, when it cannot be written,
 // or when the names or the value cannot be stored in an INI line: a blank section or key, a line
 // break in any of the three, a key that holds '=' or starts with ';' or '['.
-bool WritePrivateProfileString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& path);
+[[nodiscard]] bool WritePrivateProfileString(const std::string& section, const std::string& key,
+                                             const std::string& value, const std::string& path);
 
 // GetPrivateProfileString with the result as the return value.
 std::string ReadProfileString(const std::string& section, const std::string& key,

@@ -33,17 +33,17 @@ class RegistryKey {
 
     // Nothing when the value is missing, is not a REG_DWORD, or the key is not available.
     std::optional<uint32_t> ReadDword(const std::string& name) const;
-    bool WriteDword(const std::string& name, uint32_t value) const;
+    [[nodiscard]] bool WriteDword(const std::string& name, uint32_t value) const;
 
     // Nothing when the value is missing, is not a REG_SZ, or the key is not available.
     std::optional<std::string> ReadString(const std::string& name) const;
-    bool WriteString(const std::string& name, const std::string& value) const;
+    [[nodiscard]] bool WriteString(const std::string& name, const std::string& value) const;
 
   private:
     RegistryKey(std::string path, bool open) : path_(std::move(path)), open_(open) {}
 
     std::optional<std::string> ReadRaw(const std::string& name) const;
-    bool WriteRaw(const std::string& name, const std::string& raw) const;
+    [[nodiscard]] bool WriteRaw(const std::string& name, const std::string& raw) const;
 
     std::string path_;
     bool open_;

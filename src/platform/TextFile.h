@@ -25,7 +25,7 @@ std::optional<TextFileContent> ReadTextFile(const std::string& path);
 
 // Writes the text in the given encoding (with its byte order mark) through WriteFileAtomically,
 // creating the folder first when it is missing.
-bool WriteTextFile(const std::string& path, const TextFileContent& content);
+[[nodiscard]] bool WriteTextFile(const std::string& path, const TextFileContent& content);
 
 // True only when nothing at all exists at the path (not a file, folder or link).
 bool FileIsMissing(const std::string& path);
@@ -34,6 +34,7 @@ bool FileIsMissing(const std::string& path);
 // back in the file's encoding. Edits of this process are serialised so that two threads changing
 // different values of one file do not lose either change. False when the file exists but cannot
 // be read, when `change` returns false, or when the write fails.
-bool EditTextFile(const std::string& path, const std::function<bool(std::string& text)>& change);
+[[nodiscard]] bool EditTextFile(const std::string& path,
+                                const std::function<bool(std::string& text)>& change);
 
 }  // namespace keyloom

@@ -48,7 +48,8 @@ void DiscardEdits(KeyboardSession& session) {
         loaded = LoadProfileFile(session, WorkingProfilePath(session, active));
     }
     if (loaded != 1) {
-        ReloadFromKeyboard(session, 0);
+        // A keyboard that cannot be read leaves a blank working profile, which the marks show.
+        (void)ReloadFromKeyboard(session, 0);
     }
 }
 

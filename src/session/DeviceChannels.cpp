@@ -221,7 +221,8 @@ GKeyMarks CurrentGKeyMarks(KeyboardSession& session) {
 }
 
 void ReloadAfterArrival(KeyboardSession& session) {
-    ReloadFromKeyboard(session, 0);
+    // A keyboard that cannot be read leaves a blank working profile, which the marks show.
+    (void)ReloadFromKeyboard(session, 0);
 }
 
 bool ReadProfileAfterChange(KeyboardSession& session) {

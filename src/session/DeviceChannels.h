@@ -96,6 +96,6 @@ void ReloadAfterArrival(KeyboardSession& session);
 // The core of TIMER_PROFILE_CHANGED: stops the timer and takes the active profile from the
 // keyboard's configuration. True when it was read; the window then marks its profile buttons and
 // reloads the profile and lighting views.
-bool ReadProfileAfterChange(KeyboardSession& session);
+[[nodiscard]] bool ReadProfileAfterChange(KeyboardSession& session);
 
 }  // namespace keyloom

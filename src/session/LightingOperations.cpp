@@ -72,7 +72,8 @@ int ReadState(LightingContext& lighting, ReadKind kind) {
     }
     InLightingTransaction(lighting.exchange, [&] {
         if (kind == ReadKind::AFTER_PROFILE_CHANGE && state.modes.Contains(MODE_USER)) {
-            ReloadUserPresets(lighting);
+            // Lighting writes go unchecked: the read that follows shows what the keyboard took.
+            (void)ReloadUserPresets(lighting);
         }
         ReadRecords(lighting);
         return RESULT_OK;

@@ -16,25 +16,25 @@ std::string WorkingProfilePath(const KeyboardSession& session, int profile);
 
 // A blank image written as a file at the path, or, with an empty path, made the working
 // profile's image (its texts and macros are the caller's to clear).
-int NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag);
+[[nodiscard]] int NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag);
 
 // The file's image, macros and texts replace the working profile's. A file that cannot be read
 // whole leaves the working profile as it was.
-int LoadProfileFile(KeyboardSession& session, const std::string& path);
+[[nodiscard]] int LoadProfileFile(KeyboardSession& session, const std::string& path);
 
 // The working profile written to any path, under the lock when `takeLock` says so.
-int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock);
+[[nodiscard]] int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock);
 
 // The same into the working profile file, and only when that file exists.
-int SaveWorkingProfile(KeyboardSession& session, bool takeLock);
+[[nodiscard]] int SaveWorkingProfile(KeyboardSession& session, bool takeLock);
 
 // Restore: a backup that passes the check becomes the working profile, the working profile file
 // and the content of all three profiles of the keyboard; the pending state is cleared. A refused
 // file is reported in message boxes and changes nothing. When the keyboard does not take it, the
 // user is told and the change stays pending (0). Takes the lock itself.
-int ImportProfileFile(KeyboardSession& session, const std::string& path);
+[[nodiscard]] int ImportProfileFile(KeyboardSession& session, const std::string& path);
 
 // Backup: SaveProfileFile with the lock held by the caller.
-int ExportProfileFile(KeyboardSession& session, const std::string& path);
+[[nodiscard]] int ExportProfileFile(KeyboardSession& session, const std::string& path);
 
 }  // namespace keyloom

@@ -71,7 +71,7 @@ bool ReadKeyBlocks(KeyboardSession& session, WorkingProfile& profile) {
 void MakeBlankWorkingProfile(KeyboardSession& session) {
     session.profile.texts.Clear();
     session.profile.macros.clear();
-    NewProfileImage(session, "", 0);
+    (void)NewProfileImage(session, "", 0);  // an image in memory, which cannot fail
 }
 
 }  // namespace

@@ -67,7 +67,9 @@ int PaintKey(LightingContext& lighting, int control) {
     const int result = WriteLedColor(lighting, led, color);
     StoreLedColor(state.ProfileColors(), led, color);
     state.ProfileFlags()[static_cast<size_t>(index)] = follows;
-    ProfileFile(lighting).WriteKeyColor(state.preset, led, {color, follows});
+    // A preset entry that cannot be saved is logged where the file is written; the keyboard shows
+    // the colour all the same.
+    (void)ProfileFile(lighting).WriteKeyColor(state.preset, led, {color, follows});
     return result;
 }
 
@@ -92,12 +94,12 @@ int SetBaseColor(LightingContext& lighting, Color color) {
     }
     state.paint.baseColor = color;
     const UserLightingFile file = ProfileFile(lighting);
-    file.WritePresetSettings(state.preset, state.paint);
+    (void)file.WritePresetSettings(state.preset, state.paint);  // logged where it is written
     ForEachLitButton([&](size_t index, const KeyButton& button) {
         if (state.ProfileFlags()[index]) {
             StoreLedColor(state.ProfileColors(), button.led, color);
             lighting.display.SetKeyFrame(button.control, true, color);
-            file.WriteKeyColor(state.preset, button.led, {color, true});
+            (void)file.WriteKeyColor(state.preset, button.led, {color, true});  // logged there
         }
     });
     return UploadKeyColors(lighting);

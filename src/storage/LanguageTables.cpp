@@ -30,7 +30,8 @@ uint32_t StoredLanguageId(const RegistryKey& settings) {
     if (stored) {
         return *stored;
     }
-    settings.WriteDword(kLanguageIdValue, 0);
+    // Without a writable settings key the tool runs on, as it does when the key cannot be opened.
+    (void)settings.WriteDword(kLanguageIdValue, 0);
     return 0;
 }
 
@@ -50,7 +51,7 @@ uint16_t SupportedOrEnglish(uint16_t id) {
 
 uint16_t ChooseFromSystemLanguage(const RegistryKey& settings) {
     const uint16_t chosen = SupportedOrEnglish(MappedSystemLanguage(SystemDefaultLanguageId()));
-    settings.WriteDword(kLanguageIdValue, chosen);
+    (void)settings.WriteDword(kLanguageIdValue, chosen);  // as above
     return chosen;
 }
 

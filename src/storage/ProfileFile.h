@@ -80,7 +80,7 @@ struct ProfileFileCheck {
 
 // The check before a restore. It does not compare the file's length with its header's total.
 // A path that names no regular file is refused like a damaged one, without waiting on it.
-ProfileFileCheck CheckProfileFile(const std::string& path);
+[[nodiscard]] ProfileFileCheck CheckProfileFile(const std::string& path);
 
 // The file of a working profile. Takes its texts' offsets into the entries' values (the end of
 // the string area for a text entry without a text) and rewrites the image's header, as every
@@ -90,12 +90,12 @@ std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile);
 // Replaces the profile with the file's content; 1. A file shorter than its header says or with
 // more than 100 macros is refused with 0 and the profile is left as it was. A text entry whose
 // text does not lie within the string area, its terminating zero included, gets no text.
-int DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile);
+[[nodiscard]] int DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile);
 
 // The same on files. Writes go through a temporary file and a rename, so a failed save leaves
 // the previous file as it was. 1 on success, 0 otherwise.
-int WriteBlankProfileFile(const std::string& path, uint8_t flag);
-int WriteProfileFile(const std::string& path, WorkingProfile& profile);
-int ReadProfileFile(const std::string& path, WorkingProfile& profile);
+[[nodiscard]] int WriteBlankProfileFile(const std::string& path, uint8_t flag);
+[[nodiscard]] int WriteProfileFile(const std::string& path, WorkingProfile& profile);
+[[nodiscard]] int ReadProfileFile(const std::string& path, WorkingProfile& profile);
 
 }  // namespace keyloom

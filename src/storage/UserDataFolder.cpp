@@ -61,7 +61,8 @@ int UserDataFolder::PrepareFirstRun() const {
         return -1;
     }
     for (int profile = 0; profile < LIGHTING_PROFILE_COUNT; ++profile) {
-        ResetUserLighting(profile);
+        // Without the shipped file the copies stay empty and read as empty presets.
+        (void)ResetUserLighting(profile);
     }
     return 1;
 }

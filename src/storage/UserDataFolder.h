@@ -28,11 +28,11 @@ class UserDataFolder {
     // First run: when the folder does not exist, creates it and copies the shipped lighting file
     // as the user lighting file of each profile. An existing folder is left untouched, even when
     // files are missing in it. 1: created; 0: it existed; -1: it could not be created.
-    int PrepareFirstRun() const;
+    [[nodiscard]] int PrepareFirstRun() const;
 
     // Copies the shipped lighting file byte for byte over the profile's file. A shipped file
     // that cannot be read leaves the profile's file empty. 1 when the shipped file was copied.
-    int ResetUserLighting(int profile) const;
+    [[nodiscard]] int ResetUserLighting(int profile) const;
 
   private:
     std::string folder_;

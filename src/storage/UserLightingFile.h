@@ -38,19 +38,19 @@ class UserLightingFile {
 
     // 0 to 9; a value that is no number or out of range reads as 0.
     int ReadPresetIndex() const;
-    int WritePresetIndex(int preset) const;
+    [[nodiscard]] int WritePresetIndex(int preset) const;
 
     std::string ReadPresetName(int preset) const;
-    int WritePresetName(int preset, const std::string& name) const;
+    [[nodiscard]] int WritePresetName(int preset, const std::string& name) const;
 
     // Numbers missing at the end of the value count as 0; colour parts are cut to 0 to 255.
     KeyColorEntry ReadKeyColor(int preset, int led) const;
-    int WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const;
+    [[nodiscard]] int WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const;
 
     // A tool other than 1 reads as 0.
     PresetSettings ReadPresetSettings(int preset) const;
     // Always writes the tool and both colours together.
-    int WritePresetSettings(int preset, const PresetSettings& settings) const;
+    [[nodiscard]] int WritePresetSettings(int preset, const PresetSettings& settings) const;
 
   private:
     std::string Read(const std::string& section, const std::string& key,

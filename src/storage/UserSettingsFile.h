@@ -16,7 +16,7 @@ class UserSettingsFile {
     // True only for a stored 1; a missing file or key reads as off.
     bool ReadLightingViewFlag() const;
     // 1 when stored, 0 when the file could not be written.
-    int WriteLightingViewFlag(bool on) const;
+    [[nodiscard]] int WriteLightingViewFlag(bool on) const;
 
   private:
     std::string path_;

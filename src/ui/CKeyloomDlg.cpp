@@ -197,7 +197,8 @@ CKeyloomDlg::~CKeyloomDlg() {
 }
 
 void CKeyloomDlg::Initialise() {
-    m_services.userData.PrepareFirstRun();
+    // Presets that could not be copied read as empty ones; the file errors are logged.
+    (void)m_services.userData.PrepareFirstRun();
     StartDeviceChannels(m_session);
     ApplyFlip();
     m_mainEvents.Create(UserEventPrefix(MAIN_EVENT_PREFIX), MAIN_EVENT_COUNT);
@@ -344,7 +345,8 @@ void CKeyloomDlg::OnKeyClicked(int control) {
     }
     if (m_lighting.view) {
         LightingContext lighting = Lighting();
-        PaintKey(lighting, control);
+        // Lighting writes go unchecked: the next read shows what the keyboard took.
+        (void)PaintKey(lighting, control);
         return;
     }
     const int index = LightingButtonIndexOfControl(control);
@@ -358,7 +360,7 @@ void CKeyloomDlg::OnProfileButton(int number) {
     const int profile = number - 1;
     m_lighting.SelectProfile(profile);
     LightingContext lighting = Lighting();
-    ReadLightingState(lighting);
+    (void)ReadLightingState(lighting);  // a failed read keeps the values shown
     ShowLightingRead();
     if (GetActiveProfile(m_session) == profile) {
         return;
@@ -373,22 +375,23 @@ void CKeyloomDlg::OnReportRateButton(int number) {
     MarkReportRateButtons();
     const auto rate = static_cast<uint8_t>(m_reportRate);
     LightingContext lighting = Lighting();
-    WriteLightingBytes(lighting, LIGHT_REPORT_RATE, &rate, 1);
+    (void)WriteLightingBytes(lighting, LIGHT_REPORT_RATE, &rate, 1);  // unchecked, as above
 }
 
 void CKeyloomDlg::OnDefaultButton() {
     RestoreDefaults(m_session, [this] {
         if (m_lighting.view) {
             LightingContext lighting = Lighting();
-            WriteDefaultLighting(lighting);
+            (void)WriteDefaultLighting(lighting);  // unchecked, as above
         }
     });
     RedrawMarks();
 }
 
 void CKeyloomDlg::OnFlipButton() {
-    WriteAppSetting(m_session.paths.applicationTitle, kSettingsSection, kFlipKey,
-                    ReadFlip() == 0 ? "1" : "0");
+    // The indicator shows what the settings file holds, so a lost write shows as no change.
+    (void)WriteAppSetting(m_session.paths.applicationTitle, kSettingsSection, kFlipKey,
+                          ReadFlip() == 0 ? "1" : "0");
     ApplyFlip();
 }
 
@@ -619,7 +622,7 @@ void CKeyloomDlg::OnBankChanged(uintptr_t, intptr_t) {
 void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
     MarkProfileButtons();
     LightingContext lighting = Lighting();
-    ReadLightingState(lighting);
+    (void)ReadLightingState(lighting);  // a failed read keeps the values shown
     ShowLightingRead();
     RedrawMarks();
 }
@@ -642,7 +645,7 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
             m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
             break;
         case TIMER_LIGHTING_CHANGED:
-            ReadLightingState(lighting);
+            (void)ReadLightingState(lighting);  // a failed read keeps the values shown
             ShowLightingRead();
             break;
         default:
@@ -652,7 +655,8 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
 
 void CKeyloomDlg::OnProfileChangedOnKeyboard() {
     LightingContext lighting = Lighting();
-    FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
+    // A lighting read that fails keeps the values shown.
+    (void)FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
     MarkProfileButtons();
     ShowLightingRead();
     RedrawMarks();

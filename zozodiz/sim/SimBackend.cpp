@@ -307,7 +307,8 @@ uint32_t SimBackend::RequestCount() {
 }
 
 void SimBackend::SaveLocked() {
-    keyloom::WriteFileAtomically(statePath_, memory_.Serialize());
+    // The keyboard keeps its memory either way; a file that cannot be written is logged.
+    (void)keyloom::WriteFileAtomically(statePath_, memory_.Serialize());
 }
 
 std::unique_ptr<Backend> MakeSimBackend() {

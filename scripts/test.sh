@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test; then builds the core, the transport library and their
-# tests again with AddressSanitizer and UndefinedBehaviorSanitizer and runs those too.
+# tests again with AddressSanitizer and UndefinedBehaviorSanitizer, and once more with
+# ThreadSanitizer, and runs those too. Any sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -11,4 +12,9 @@ bash scripts/build.sh build -DKEYLOOM_WITH_GUI=ON
 bash scripts/build.sh build-sanitize -DKEYLOOM_SANITIZE=ON -DKEYLOOM_WITH_GUI=OFF
 (cd build-sanitize &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --output-on-failure -j2 --timeout 240)
+
+bash scripts/build.sh build-tsan -DKEYLOOM_SANITIZE_THREAD=ON -DKEYLOOM_WITH_GUI=OFF
+(cd build-tsan &&
+    TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
         ctest --output-on-failure -j2 --timeout 240)

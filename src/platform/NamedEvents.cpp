@@ -25,7 +25,7 @@ void NamedEvents::Create(const std::string& prefix, int count) {
     for (int number = 1; number <= count; ++number) {
         std::string name = Name(prefix, number);
         sem_unlink(name.c_str());
-        sem_t* handle = sem_open(name.c_str(), O_CREAT | O_EXCL, kOwnerOnly, 0u);
+        sem_t* handle = sem_open(name.c_str(), O_CREAT, kOwnerOnly, 0u);
         if (handle == SEM_FAILED) {
             LogWarning(FileErrorText("cannot create the named event", name, errno));
             continue;

@@ -190,6 +190,30 @@ TEST_F(KeyloomProcessTest, AnExitWhileAWorkersMessageBoxIsOpenEndsTheTool) {
     unsetenv("KEYLOOM_LOG");
 }
 
+// An older instance of another desktop session (another runtime folder) is not the one "/Kill"
+// means.
+TEST_F(KeyloomProcessTest, KillReachesTheInstanceOfItsOwnRuntimeFolder) {
+    const std::string ownRuntime = getenv("XDG_RUNTIME_DIR");
+    const std::string otherRuntime = test::MakeTemporaryFolder();
+    std::filesystem::permissions(otherRuntime, std::filesystem::perms::owner_all);
+    setenv("XDG_RUNTIME_DIR", otherRuntime.c_str(), 1);
+    auto other = Start({"--simulate"});
+    setenv("XDG_RUNTIME_DIR", ownRuntime.c_str(), 1);
+    ASSERT_TRUE(
+        Eventually([&] { return std::filesystem::exists(otherRuntime + "/keyloom"); }, 20s));
+    auto own = Start({"--simulate"});
+    ASSERT_TRUE(Eventually([&] { return InstanceAnswers(); }, 20s)) << Output();
+
+    EXPECT_EQ(Start({"/kill"})->ExitCodeWithin(10s), 0);
+    EXPECT_EQ(own->ExitCodeWithin(10s), 0) << Output();
+    EXPECT_EQ(other->ExitCodeWithin(200ms), std::nullopt);
+    other->Signal(SIGTERM);
+    EXPECT_EQ(other->ExitCodeWithin(10s), 0);
+    for (const pid_t pid : ProcessesWith(COMPANION_DAEMON, "XDG_RUNTIME_DIR=" + otherRuntime)) {
+        kill(pid, SIGTERM);
+    }
+}
+
 TEST_F(KeyloomProcessTest, KillWithoutARunningToolEndsAtOnce) {
     auto killer = Start({"/start", "/kill"});
     EXPECT_EQ(killer->ExitCodeWithin(10s), 0);

@@ -3,13 +3,15 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <csignal>
 #include <unistd.h>
+#include <atomic>
+#include <csignal>
+#include <thread>
 
 namespace keyloom {
 namespace {
 
-// flock locks belong to the open file: a second open in the same process contends like another
+// The lock belongs to the open file: a second open in the same process contends like another
 // process would, which is what the tool sees when a second instance starts.
 TEST(InstanceLockTest, OneHolderAtATimeUntilReleased) {
     InstanceLock first("KeyloomTestLock");
@@ -21,6 +23,29 @@ TEST(InstanceLockTest, OneHolderAtATimeUntilReleased) {
     EXPECT_FALSE(InstanceLock::HeldElsewhere("KeyloomTestLock"));
     InstanceLock third("KeyloomTestLock");
     EXPECT_TRUE(third.Held());
+}
+
+// keyloomctl looks at the lock while the tool may be starting: the look must never be what keeps
+// the tool from taking it.
+TEST(InstanceLockTest, LookingAtTheLockNeverTakesIt) {
+    std::atomic<bool> looking{true};
+    std::atomic<int> looks{0};
+    std::thread looker([&] {
+        while (looking) {
+            (void)InstanceLock::HeldElsewhere("KeyloomTestLook");  // only the look matters
+            ++looks;
+        }
+    });
+    while (looks == 0) {
+        std::this_thread::yield();
+    }
+    for (int start = 0; start < 500; ++start) {
+        InstanceLock lock("KeyloomTestLook");
+        ASSERT_TRUE(lock.Held()) << "start " << start;
+        lock.Release();
+    }
+    looking = false;
+    looker.join();
 }
 
 TEST(InstanceLockTest, LockDiesWithItsProcess) {

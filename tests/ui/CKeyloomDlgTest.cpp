@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -10,6 +11,7 @@
 
 #include "MainWindowFixture.h"
 #include "ZozSim.h"
+#include "controls/ModalChildren.h"
 #include "device/ConfigReport.h"
 #include "model/AssignmentTable.h"
 #include "model/KeyButtonTable.h"
@@ -61,6 +63,31 @@ TEST_F(MainWindowTest, UnpluggingHidesAndPluggingAgainDoesNotShow) {
     EXPECT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_KEYBOARD; }));
     Eventually([] { return false; }, std::chrono::milliseconds(200));
     EXPECT_FALSE(window->isVisible());
+}
+
+// The About box and a modal dialog open above the window close as if cancelled.
+TEST_F(MainWindowTest, UnpluggingClosesEveryDialogAboveTheWindow) {
+    Start();
+    window->OnAbout();
+    QDialog dialog;
+    constexpr int kCancelled = 7;
+    QTimer::singleShot(0, [] { ZozSim_Unplug(); });
+    QTimer::singleShot(10000, &dialog, [&dialog] { dialog.done(-1); });  // never hang the run
+    EXPECT_EQ(ExecModalChild(dialog, kCancelled), kCancelled);
+    Eventually([] { return false; }, std::chrono::milliseconds(50));
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        EXPECT_FALSE(qobject_cast<CAboutDlg*>(widget) != nullptr && widget->isVisible());
+    }
+}
+
+// An apply asked for from outside while the window is hidden must not warn behind other windows.
+TEST_F(MainWindowTest, BoxesRaisedWhileTheWindowIsHiddenStayOnTop) {
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    window->Port().ShowMessage("EXTRA_PROFILE_SPACE_TIGHT", "", MessageButtons::kOk);
+    window->hide();
+    window->Port().ShowMessage("EXTRA_MACRO_TOO_LONG", "", MessageButtons::kOk);
+    EXPECT_EQ(prompter.shownOnTop, (std::vector<bool>{false, true}));
 }
 
 TEST_F(MainWindowTest, InitWithAnotherTagDoesNothing) {

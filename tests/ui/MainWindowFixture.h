@@ -17,10 +17,12 @@ class ScriptedPrompter final : public MessagePrompter {
   public:
     MessageAnswer answer = MessageAnswer::kYes;
     std::vector<std::string> shownKeys;
+    std::vector<bool> shownOnTop;  // whether each box was to stay above every other window
 
     MessageAnswer Ask(const std::string& languageKey, const QString&, MessageButtons buttons,
-                      bool) override {
+                      bool topMost) override {
         shownKeys.push_back(languageKey);
+        shownOnTop.push_back(topMost);
         return buttons == MessageButtons::kOk ? MessageAnswer::kOk : answer;
     }
 };

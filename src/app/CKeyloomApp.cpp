@@ -52,15 +52,16 @@ int CKeyloomApp::InitInstance() {
     }
     context.noAutoShow = decision.noAutoShow ? 1 : 0;
 
-    QApplication application(m_argc, m_argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-    // A tool without its transport has nothing to do: it ends quietly, the reason logged.
+    // A tool without its transport has nothing to do: it ends quietly, the reason logged, before
+    // it needs a display.
     std::string whyNot;
     std::unique_ptr<DeviceLink> link = DeviceLink::Bind(ExecutableFolder(), whyNot);
     if (!link) {
         LogError(whyNot);
         return 0;
     }
+    QApplication application(m_argc, m_argv);
+    QApplication::setQuitOnLastWindowClosed(false);
     // The library's threads call into the link for as long as the process lives.
     KeyboardSession session(context, *link.release(), ApplicationPaths());
     QtMessagePrompter prompter;

@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include "platform/CompanionDaemon.h"
 #include "platform/InstanceChannel.h"
 #include "platform/InstanceLock.h"
+#include "session/WindowMessages.h"
 #include "support/ChildProcess.h"
 #include "support/Eventually.h"
 #include "support/TestEnvironment.h"
@@ -145,6 +147,25 @@ TEST_F(KeyloomProcessTest, KillInAnyLetterCaseEndsTheRunningToolAndItself) {
     }
 }
 
+TEST_F(KeyloomProcessTest, OtherProcessesReachOnlyTheFourRequestsOfTheTool) {
+    auto running = Start({"--simulate"});
+    ASSERT_TRUE(Eventually([&] { return InstanceAnswers(); }, 20s)) << Output();
+    const struct {
+        uint32_t message;
+        uintptr_t wParam;
+    } kRefused[] = {{UM_PROFILE_RELOAD, TAG_PROF}, {UM_DEVICE_GONE, 0}, {MSG_COMMAND, 1006}};
+    for (const auto& request : kRefused) {
+        EXPECT_EQ(SendToInstance(running->Pid(), request.message, request.wParam, 0, 5s),
+                  std::nullopt)
+            << request.message;
+    }
+    EXPECT_TRUE(SendToInstance(running->Pid(), MSG_APPLY, 0, 0, 5s).has_value());
+    EXPECT_NE(Output().find("refused message"), std::string::npos) << Output();
+    EXPECT_EQ(Start({"--send", "0x5452"})->ExitCodeWithin(10s), 2);
+    running->Signal(SIGTERM);
+    EXPECT_EQ(running->ExitCodeWithin(10s), 0);
+}
+
 // A logout or a closed terminal ends the tool like its Exit: code 0, its events, channel and lock
 // gone.
 TEST_F(KeyloomProcessTest, TerminationSignalsEndTheToolThroughItsExit) {
@@ -212,6 +233,17 @@ TEST_F(KeyloomProcessTest, KillReachesTheInstanceOfItsOwnRuntimeFolder) {
     for (const pid_t pid : ProcessesWith(COMPANION_DAEMON, "XDG_RUNTIME_DIR=" + otherRuntime)) {
         kill(pid, SIGTERM);
     }
+}
+
+// No transport: nothing to do, so the tool ends quietly, but says why on standard error.
+TEST_F(KeyloomProcessTest, ATransportThatDoesNotStartEndsTheToolWithOneLine) {
+    setenv("ZOZODIZ_BACKEND", "fail", 1);
+    auto start = Start({});
+    unsetenv("ZOZODIZ_BACKEND");
+    EXPECT_EQ(start->ExitCodeWithin(10s), 0);
+    const std::string output = Output();
+    EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1) << output;
+    EXPECT_NE(output.find("transport library did not start"), std::string::npos) << output;
 }
 
 TEST_F(KeyloomProcessTest, KillWithoutARunningToolEndsAtOnce) {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <mutex>
 #include <thread>
 
 #include "device/ConfigCommands.h"
 #include "device/ConfigReport.h"
 #include "session/KeyboardSession.h"
+#include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
 #include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
@@ -147,9 +149,11 @@ TEST_F(DeviceChannelsTest, ArrivalDuringARemovalIsHandledAfterIt) {
 TEST_F(DeviceChannelsTest, BankKeyTwiceWritesBankBThenBankAAndRelabelsTheGKeys) {
     context.activeProfileCache = 0;
     session.profile.Assignments().SetEntry(0, GKeySlot(1, 2), {ASSIGN_DISABLED, 0, 0});
+    std::mutex shownLock;  // the handler runs on the transport's thread
     std::vector<GKeyMarks> shown;
     window.onSend = [&](uint32_t message, uintptr_t wParam) {
         if (message == UM_BANK_CHANGED && wParam == TAG_BANK) {
+            std::lock_guard lock(shownLock);
             shown.push_back(CurrentGKeyMarks(session));
         }
     };
@@ -160,7 +164,11 @@ TEST_F(DeviceChannelsTest, BankKeyTwiceWritesBankBThenBankAAndRelabelsTheGKeys) 
     ASSERT_TRUE(WaitUntil([&] { return Sent() == 2; }));
 
     EXPECT_EQ(TraceLines('S'), (std::vector<std::string>{"S 05 03", "S 05 02"}));
-    ASSERT_EQ(shown.size(), 2u);
+    ASSERT_TRUE(WaitUntil([&] {
+        std::lock_guard lock(shownLock);
+        return shown.size() == 2;
+    }));
+    std::lock_guard lock(shownLock);
     EXPECT_EQ(shown[0][0].label, "B1");
     EXPECT_TRUE(shown[0][2].assigned);
     EXPECT_EQ(shown[0][5].label, "");
@@ -193,6 +201,14 @@ TEST_F(DeviceChannelsTest, ChangeCodesArmTheirTimersAndAcceptedCodesDoNothing) {
     EXPECT_EQ(Sent(), 0u);
     EXPECT_TRUE(log.trayIcons.empty());
     EXPECT_TRUE(TraceLines('S').empty());
+}
+
+// The window follows a profile change made on the keyboard only when the new profile was read.
+TEST_F(DeviceChannelsTest, AProfileChangeCountsOnlyWhenTheConfigurationWasRead) {
+    EXPECT_EQ(HandleSessionMessage(session, MSG_TIMER, TIMER_PROFILE_CHANGED, 0), 1);
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    EXPECT_EQ(HandleSessionMessage(session, MSG_TIMER, TIMER_PROFILE_CHANGED, 0), 0);
+    ASSERT_EQ(ZozSim_Plug(), 1);
 }
 
 }  // namespace

@@ -140,8 +140,8 @@ TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKe
     EXPECT_EQ(keyboard, expected);
 }
 
-// Three refusals in a row make one exchange fail, wherever it stands in the write of the three
-// tables: the restored profiles stay pending and the user is told.
+// An exchange refused anywhere in the write of the three tables: the restored profiles stay
+// pending and the user is told.
 TEST_F(ProfileOperationsTest, ARestoreTheKeyboardRefusesAnywhereKeepsApplyEnabledAndSaysSo) {
     ASSERT_TRUE(EnsureFolder(session.paths.userFolder));
     ASSERT_EQ(NewProfileImage(session, WorkingProfilePath(session, 0), 0), 1);
@@ -154,9 +154,7 @@ TEST_F(ProfileOperationsTest, ARestoreTheKeyboardRefusesAnywhereKeepsApplyEnable
     for (uint32_t failing = 1; failing <= exchanges; ++failing) {
         window.SetApplyEnabled(false);
         window.ClearRecorded();
-        for (uint32_t attempt = 0; attempt < 3; ++attempt) {
-            ASSERT_EQ(ZozSim_InjectFault(failing + attempt, ZOZSIM_FAULT_STATUS_FF), 1);
-        }
+        RefuseExchange(failing);
         EXPECT_EQ(ImportProfileFile(session, path), 0) << "exchange " << failing;
         EXPECT_TRUE(window.ApplyEnabled()) << "exchange " << failing;
         EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"EXTRA_WRITE_FAILED"})
@@ -183,9 +181,7 @@ TEST_F(ProfileOperationsTest,
 }
 
 TEST_F(ProfileOperationsTest, ASwitchTheKeyboardRefusesIsReportedAndFails) {
-    for (uint32_t attempt = 2; attempt <= 4; ++attempt) {  // the write after the read, each try
-        ASSERT_EQ(ZozSim_InjectFault(attempt, ZOZSIM_FAULT_STATUS_FF), 1);
-    }
+    RefuseExchange(2);  // the configuration write after its read
     EXPECT_EQ(SelectProfile(session, 1), 0);
     EXPECT_EQ(window.Recorded().shownKeys, std::vector<std::string>{"PROFILE_SELECT_FAILED"});
 }

@@ -55,6 +55,13 @@ void SimKeyboardTest::SetUpTestSuite() {
     OpenChannels();
 }
 
+void SimKeyboardTest::RefuseExchange(uint32_t nth) {
+    constexpr uint32_t kAttempts = 3;
+    for (uint32_t attempt = 0; attempt < kAttempts; ++attempt) {
+        ASSERT_EQ(ZozSim_InjectFault(nth + attempt, ZOZSIM_FAULT_STATUS_FF), 1);
+    }
+}
+
 void SimKeyboardTest::RestartLibrary() {
     ASSERT_EQ(End(), 1);
     ASSERT_EQ(Init(0), 1);

@@ -42,6 +42,9 @@ class SimKeyboardTest : public ::testing::Test {
 
     // Requests the keyboard received since this test started.
     uint32_t Requests() const { return ZozSim_RequestCount(); }
+    // The nth following request is answered with status 0xFF, and so are its two retries: that
+    // exchange fails, wherever it stands.
+    static void RefuseExchange(uint32_t nth);
 
   private:
     size_t traceStart_ = 0;

@@ -18,6 +18,7 @@
 #include "platform/AppSettings.h"
 #include "session/ActiveProfile.h"
 #include "storage/SkinFile.h"
+#include "support/TestEnvironment.h"
 
 namespace keyloom::test {
 namespace {
@@ -88,6 +89,17 @@ TEST_F(MainWindowTest, BoxesRaisedWhileTheWindowIsHiddenStayOnTop) {
     window->hide();
     window->Port().ShowMessage("EXTRA_MACRO_TOO_LONG", "", MessageButtons::kOk);
     EXPECT_EQ(prompter.shownOnTop, (std::vector<bool>{false, true}));
+}
+
+TEST_F(MainWindowTest, ABackupThatCannotBeWrittenSaysSo) {
+    Start();
+    files.backupTo = MakeTemporaryFolder() + "/no such folder/backup.qvp";
+    window->OnBackup();
+    EXPECT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_BACKUP_FAILED"});
+    files.backupTo = MakeTemporaryFolder() + "/backup.qvp";
+    window->OnBackup();
+    EXPECT_EQ(prompter.shownKeys.size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(*files.backupTo));
 }
 
 TEST_F(MainWindowTest, InitWithAnotherTagDoesNothing) {

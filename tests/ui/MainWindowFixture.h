@@ -27,11 +27,13 @@ class ScriptedPrompter final : public MessagePrompter {
     }
 };
 
-// File dialogs that the user cancels.
+// File dialogs that the user cancels, unless the test chose a file to back up to.
 class CancelledFileChooser final : public FileChooser {
   public:
+    std::optional<std::string> backupTo;
+
     std::optional<std::string> ChooseBackupToOpen() override { return std::nullopt; }
-    std::optional<std::string> ChooseBackupToSave() override { return std::nullopt; }
+    std::optional<std::string> ChooseBackupToSave() override { return backupTo; }
 };
 
 // A notification area that counts its icons and keeps the double-click handler for the test.

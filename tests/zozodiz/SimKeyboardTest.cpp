@@ -245,6 +245,7 @@ TEST_F(ListeningTest, BootCommandUnplugsAndReturnsWithMemoryIntact) {
     const auto sent = TraceLines('N');
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].substr(0, 14), "N 04 00 00 ee ");
+    RestartLibrary();  // its end joins the thread that plugged the keyboard back
 }
 
 TEST_F(ListeningTest, CancelledRequestHearsNothingMore) {

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "session/AppContext.h"
-#include "session/HeadlessHost.h"
 #include "session/KeyboardSession.h"
+#include "startup/HeadlessHost.h"
 
 namespace keyloom {
 

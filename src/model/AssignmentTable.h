@@ -21,6 +21,11 @@ inline constexpr int G_KEY_FIRST_SLOT = 256;
 inline constexpr int G_KEYS_PER_BANK = 9;
 inline constexpr int G_KEY_SLOTS = 2 * G_KEYS_PER_BANK;
 
+// The assignment slot of G-key position 0 to 8 in bank 0 (A) or 1 (B).
+constexpr int GKeySlot(int bank, int position) {
+    return G_KEY_FIRST_SLOT + G_KEYS_PER_BANK * bank + position;
+}
+
 // The tag a G-key slot carries: 0x0301 to 0x0309 in bank A, 0x1301 to 0x1309 in bank B.
 uint16_t GKeyTag(int slot);
 

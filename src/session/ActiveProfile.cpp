@@ -70,17 +70,25 @@ void SettlePendingChanges(KeyboardSession& session) {
 
 }  // namespace
 
+std::optional<ConfigBlock> ReadConfigBlock(KeyboardSession& session) {
+    ConfigBlock block{};
+    if (CmdReadConfig(session.link.Exchange(), block.data()) != RESULT_OK) {
+        return std::nullopt;
+    }
+    return block;
+}
+
 int GetActiveProfile(KeyboardSession& session) {
     const int cached = session.context.activeProfileCache;
     if (cached != NO_ACTIVE_PROFILE) {
         return cached;
     }
-    uint8_t block[CONFIG_BLOCK_SIZE];
-    if (CmdReadConfig(session.link.Exchange(), block) != RESULT_OK) {
+    const auto block = ReadConfigBlock(session);
+    if (!block) {
         return NO_ACTIVE_PROFILE;
     }
-    session.context.activeProfileCache = block[CONFIG_ACTIVE_PROFILE];
-    return block[CONFIG_ACTIVE_PROFILE];
+    session.context.activeProfileCache = (*block)[CONFIG_ACTIVE_PROFILE];
+    return (*block)[CONFIG_ACTIVE_PROFILE];
 }
 
 int SetActiveProfile(KeyboardSession& session, int profile) {

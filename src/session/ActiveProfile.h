@@ -3,11 +3,22 @@
 // The keyboard's active profile: read once into the cache, switched on request, and named by the
 // caption of the profile manager button.
 
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "device/ConfigCommands.h"
 #include "session/KeyboardSession.h"
 
 namespace keyloom {
 
 inline constexpr int NO_ACTIVE_PROFILE = -1;
+
+using ConfigBlock = std::array<uint8_t, CONFIG_BLOCK_SIZE>;
+
+// The keyboard's configuration block, which holds the active profile; nothing when it cannot be
+// read.
+std::optional<ConfigBlock> ReadConfigBlock(KeyboardSession& session);
 
 // The cached index; when the cache holds none, the keyboard's configuration block is read and
 // its byte taken as it is. NO_ACTIVE_PROFILE when that read fails.

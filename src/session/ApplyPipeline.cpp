@@ -5,11 +5,11 @@
 
 #include "device/ConfigCommands.h"
 #include "device/DeviceResult.h"
+#include "model/AssignmentTable.h"
 #include "model/KeyButtonTable.h"
 #include "platform/Log.h"
 #include "session/ActiveProfile.h"
 #include "session/BusyIndicator.h"
-#include "session/DeviceChannels.h"
 #include "session/LanguageMessage.h"
 #include "session/LightingTransaction.h"
 #include "session/ProfileOperations.h"

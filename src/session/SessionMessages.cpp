@@ -1,7 +1,9 @@
 #include "session/SessionMessages.h"
 
 #include "session/ApplyPipeline.h"
+#include "session/ConsumerCodes.h"
 #include "session/DeviceChannels.h"
+#include "session/DeviceStateWorker.h"
 #include "session/KeyboardSession.h"
 #include "session/WindowMessages.h"
 

@@ -7,7 +7,9 @@
 #include "device/DeviceLink.h"
 #include "device/RequestTags.h"
 #include "platform/LittleEndian.h"
+#include "session/ConsumerCodes.h"
 #include "session/DeviceChannels.h"
+#include "session/DeviceStateWorker.h"
 
 namespace keyloom {
 

@@ -7,7 +7,7 @@
 #include "controls/CBaseDialog.h"
 #include "controls/CPngButton.h"
 #include "model/AssignmentDescription.h"
-#include "session/DeviceChannels.h"
+#include "session/ConsumerCodes.h"
 
 namespace keyloom {
 

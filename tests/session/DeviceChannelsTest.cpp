@@ -8,6 +8,8 @@
 
 #include "device/ConfigCommands.h"
 #include "device/ConfigReport.h"
+#include "session/ConsumerCodes.h"
+#include "session/DeviceStateWorker.h"
 #include "session/KeyboardSession.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"

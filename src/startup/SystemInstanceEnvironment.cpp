@@ -1,4 +1,4 @@
-#include "session/SystemInstanceEnvironment.h"
+#include "startup/SystemInstanceEnvironment.h"
 
 #include <filesystem>
 

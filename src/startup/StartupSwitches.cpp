@@ -1,4 +1,4 @@
-#include "session/StartupSwitches.h"
+#include "startup/StartupSwitches.h"
 
 #include "platform/IniDocument.h"
 #include "session/WindowMessages.h"

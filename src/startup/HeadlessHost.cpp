@@ -1,4 +1,4 @@
-#include "session/HeadlessHost.h"
+#include "startup/HeadlessHost.h"
 
 #include "session/WindowMessages.h"
 

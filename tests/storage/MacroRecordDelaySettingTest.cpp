@@ -1,4 +1,4 @@
-#include "model/MacroRecordDelaySetting.h"
+#include "storage/MacroRecordDelaySetting.h"
 
 #include <gtest/gtest.h>
 

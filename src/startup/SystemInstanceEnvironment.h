@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/InstanceLock.h"
-#include "session/SingleInstance.h"
+#include "startup/SingleInstance.h"
 
 namespace keyloom {
 

@@ -1,4 +1,4 @@
-#include "model/MacroRecordDelaySetting.h"
+#include "storage/MacroRecordDelaySetting.h"
 
 #include "platform/AppSettings.h"
 

@@ -1,4 +1,4 @@
-#include "session/SingleInstance.h"
+#include "startup/SingleInstance.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/InstanceChannel.h"
-#include "session/StartupSwitches.h"
+#include "startup/StartupSwitches.h"
 
 namespace keyloom {
 

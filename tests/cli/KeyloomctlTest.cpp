@@ -7,10 +7,8 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 
 #include "model/MacroRecord.h"
 #include "model/WorkingProfile.h"
@@ -18,6 +16,8 @@
 #include "platform/InstanceLock.h"
 #include "storage/ProfileFile.h"
 #include "support/ChildProcess.h"
+#include "support/Eventually.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -64,7 +64,7 @@ TEST_F(KeyloomctlTest, ReadsTheConfigurationBlockThroughTheWholeStack) {
     for (int i = 0; i < 56; ++i) {
         expected += " 00";
     }
-    std::ifstream in(trace);
+    std::istringstream in(test::FileText(trace).value_or(""));
     bool found = false;
     for (std::string line; std::getline(in, line);) {
         found = found || line == expected;
@@ -159,10 +159,11 @@ TEST_F(KeyloomctlTest, DamagedBackupIsRefusedAndChangesNothing) {
     const std::string good = folder_ + "/good.qvp";
     ASSERT_EQ(RunCtl(simulated_, "--simulate backup " + good).exitCode, 0);
     const std::string working = test::TestHome() + "/XDG_DATA_HOME/VQ52R_EN/$Profile0";
-    const auto before = ReadWholeFile(working);
+    const auto before = test::FileBytes(working);
     ASSERT_TRUE(before.has_value());
 
-    auto bytes = *ReadWholeFile(good);
+    auto bytes = test::FileBytes(good).value_or(std::vector<uint8_t>{});
+    ASSERT_GT(bytes.size(), 31u);
     bytes[31] ^= 0x01;  // the header's checksum
     const std::string damaged = folder_ + "/damaged.qvp";
     ASSERT_TRUE(WriteFileAtomically(damaged, bytes));
@@ -171,7 +172,7 @@ TEST_F(KeyloomctlTest, DamagedBackupIsRefusedAndChangesNothing) {
     EXPECT_NE(run.output.find("damaged.qvp"), std::string::npos) << run.output;
     // the format error naming the file, the restore failure, and keyloomctl's own reason
     EXPECT_EQ(std::count(run.output.begin(), run.output.end(), '\n'), 3) << run.output;
-    EXPECT_EQ(ReadWholeFile(working), before);
+    EXPECT_EQ(test::FileBytes(working), before);
 }
 
 TEST_F(KeyloomctlTest, ProfileSwitchReachesTheKeyboard) {
@@ -185,7 +186,7 @@ TEST_F(KeyloomctlTest, ProfileSwitchReachesTheKeyboard) {
 // The position (from 1) of the first request with this command among the requests written in a
 // trace, which is how the virtual keyboard counts them for its faults.
 size_t FirstRequestWithCommand(const std::string& trace, int command) {
-    std::ifstream in(trace);
+    std::istringstream in(test::FileText(trace).value_or(""));
     size_t written = 0;
     for (std::string line; std::getline(in, line);) {
         if (line.rfind("W ", 0) != 0) {
@@ -226,11 +227,16 @@ TEST_F(KeyloomctlTest, RestoreThatTheKeyboardRefusesFails) {
 TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
     const std::string output = folder_ + "/output";
     const std::string backup = folder_ + "/interrupted.qvp";
+    const std::string trace = folder_ + "/trace.txt";
     setenv("ZOZODIZ_SIM_STATE", (folder_ + "/sim.state").c_str(), 1);
     setenv("ZOZODIZ_SIM_FAULTS", "1:1,2:1,3:1", 1);  // the keyboard keeps silent at first
+    setenv("ZOZODIZ_TRACE", trace.c_str(), 1);
     test::ChildProcess ctl(KEYLOOM_BIN_DIR "keyloomctl", {"--simulate", "backup", backup}, output);
     unsetenv("ZOZODIZ_SIM_FAULTS");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    unsetenv("ZOZODIZ_TRACE");
+    // Interrupted once its first request is on the wire, so the signal meets a waiting exchange.
+    ASSERT_TRUE(test::Eventually(
+        [&] { return test::FileText(trace).value_or("").find("W ") != std::string::npos; }));
     ctl.Signal(SIGINT);
     EXPECT_EQ(ctl.ExitCodeWithin(std::chrono::seconds(5)), 128 + SIGINT);
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {

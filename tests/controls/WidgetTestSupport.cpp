@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <fstream>
 #include <memory>
+
+#include "support/FileContents.h"
 
 namespace keyloom::test {
 
@@ -54,7 +55,7 @@ QImage FilledPicture(int width, int height, QColor color) {
 std::string WriteTextFile(const std::string& folder, const std::string& name,
                           const std::string& text) {
     const std::string path = folder + "/" + name;
-    std::ofstream(path) << text;
+    EXPECT_TRUE(PutFile(path, text)) << path;
     return path;
 }
 

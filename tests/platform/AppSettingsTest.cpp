@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
 #include "platform/UserFolders.h"
+#include "support/FileContents.h"
 
 namespace keyloom {
 namespace {
@@ -20,7 +20,7 @@ TEST(AppSettingsTest, WrittenValuesReadBackAndMissingOnesGiveTheDefault) {
     ASSERT_TRUE(WriteAppSetting("RoundTrip", "PROFILES", "PROFILE01", longPath));
     EXPECT_EQ(GetAppSetting("RoundTrip", "profiles", "flip", "0"), "1");
     EXPECT_EQ(GetAppSetting("RoundTrip", "PROFILES", "PROFILE01", ""), longPath);
-    EXPECT_EQ(test::FileBytes(AppSettingsPath("RoundTrip")),
+    EXPECT_EQ(test::FileText(AppSettingsPath("RoundTrip")),
               "[PROFILES]\nFlip=1\nPROFILE01=" + longPath + "\n");
 }
 

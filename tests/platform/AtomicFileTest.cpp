@@ -8,13 +8,13 @@
 #include <csignal>
 #include <filesystem>
 
-#include "FileBytes.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
 namespace {
 
-using test::FileBytes;
+using test::FileText;
 
 std::vector<std::string> NamesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -83,7 +83,7 @@ TEST_F(AtomicFileTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
         const FileSizeLimit limit(16);
         EXPECT_FALSE(WriteFileAtomically(path_, std::vector<uint8_t>(4096, 'n')));
     }
-    EXPECT_EQ(FileBytes(path_), "old");
+    EXPECT_EQ(FileText(path_), "old");
     EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"$Profile0"});
 }
 
@@ -102,7 +102,7 @@ TEST_F(AtomicFileTest, ReadOnlyFolderRefusesTheWrite) {
     ASSERT_EQ(chmod(folder_.c_str(), 0555), 0);
     EXPECT_FALSE(WriteFileAtomically(path_, {1}));
     chmod(folder_.c_str(), 0755);
-    EXPECT_EQ(FileBytes(path_), "old");
+    EXPECT_EQ(FileText(path_), "old");
 }
 
 TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions) {
@@ -113,7 +113,7 @@ TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions) {
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
-    EXPECT_EQ(FileBytes(path), std::string("\x02\x03"));
+    EXPECT_EQ(FileText(path), std::string("\x02\x03"));
 }
 
 }  // namespace

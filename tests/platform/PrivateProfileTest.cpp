@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
 namespace {
 
-using test::FileBytes;
+using test::FileText;
 using test::PutFile;
 
 class PrivateProfileTest : public ::testing::Test {
@@ -124,10 +124,10 @@ TEST_F(PrivateProfileTest, EveryCallReadsTheFileAgain) {
 TEST_F(PrivateProfileTest, WriteCreatesFolderFileSectionAndKey) {
     const std::string path = folder_ + "/new/folder/wskb.ini";
     ASSERT_TRUE(WritePrivateProfileString("KEYCOLOR", "DengCheck", "1", path));
-    EXPECT_EQ(FileBytes(path), "[KEYCOLOR]\nDengCheck=1\n");
+    EXPECT_EQ(FileText(path), "[KEYCOLOR]\nDengCheck=1\n");
     ASSERT_TRUE(WritePrivateProfileString("Mode0", "tool", "0", path));
     ASSERT_TRUE(WritePrivateProfileString("keycolor", "Other", "x", path));
-    EXPECT_EQ(FileBytes(path), "[KEYCOLOR]\nDengCheck=1\nOther=x\n[Mode0]\ntool=0\n");
+    EXPECT_EQ(FileText(path), "[KEYCOLOR]\nDengCheck=1\nOther=x\n[Mode0]\ntool=0\n");
     EXPECT_EQ(ReadProfileString("KeyColor", "DENGCHECK", "", path), "1");
 }
 
@@ -147,7 +147,7 @@ TEST_F(PrivateProfileTest, WriteKeepsEveryOtherLineByteForByte) {
     ASSERT_TRUE(WritePrivateProfileString("Mode0", "color", "255,0,0", path_));
     ASSERT_TRUE(WritePrivateProfileString("Mode1", "color", "1,2,3", path_));
     ASSERT_TRUE(WritePrivateProfileString("Mode2", "tool", "0", path_));
-    EXPECT_EQ(FileBytes(path_),
+    EXPECT_EQ(FileText(path_),
               "; lighting presets\r\n"
               "[Mode0]\r\n"
               "  Tool = 1\r\n"
@@ -167,7 +167,7 @@ TEST_F(PrivateProfileTest, WriteToAnEmptyValueAndAnEmptySection) {
     ASSERT_TRUE(PutFile(path_, "[A]\n[B]\nk=\nz=1\n"));
     ASSERT_TRUE(WritePrivateProfileString("B", "k", "v", path_));
     ASSERT_TRUE(WritePrivateProfileString("A", "first", "1", path_));
-    EXPECT_EQ(FileBytes(path_), "[A]\nfirst=1\n[B]\nk=v\nz=1\n");
+    EXPECT_EQ(FileText(path_), "[A]\nfirst=1\n[B]\nk=v\nz=1\n");
 }
 
 TEST_F(PrivateProfileTest, Utf16FileIsReadAndWrittenBackInUtf16) {
@@ -177,16 +177,16 @@ TEST_F(PrivateProfileTest, Utf16FileIsReadAndWrittenBackInUtf16) {
     ASSERT_TRUE(PutFile(path_, before));
     EXPECT_EQ(Read("TEXT", "A"), "汉字");
     ASSERT_TRUE(WritePrivateProfileString("TEXT", "B", "b", path_));
-    EXPECT_EQ(FileBytes(path_), before + Utf16LeOfAscii("B=b\r\n"));
+    EXPECT_EQ(FileText(path_), before + Utf16LeOfAscii("B=b\r\n"));
     ASSERT_TRUE(WritePrivateProfileString("TEXT", "A", "字", path_));
-    EXPECT_EQ(FileBytes(path_), "\xFF\xFE" + Utf16LeOfAscii("[TEXT]\r\nA=") + "\x57\x5B" +
-                                    Utf16LeOfAscii("\r\nB=b\r\n"));
+    EXPECT_EQ(FileText(path_), "\xFF\xFE" + Utf16LeOfAscii("[TEXT]\r\nA=") + "\x57\x5B" +
+                                   Utf16LeOfAscii("\r\nB=b\r\n"));
 }
 
 TEST_F(PrivateProfileTest, Utf8ByteOrderMarkIsKept) {
     ASSERT_TRUE(PutFile(path_, "\xEF\xBB\xBF[S]\nk=1\n"));
     ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path_));
-    EXPECT_EQ(FileBytes(path_), "\xEF\xBB\xBF[S]\nk=2\n");
+    EXPECT_EQ(FileText(path_), "\xEF\xBB\xBF[S]\nk=2\n");
 }
 
 TEST_F(PrivateProfileTest, RefusesWhatCannotBeReadBack) {
@@ -198,20 +198,20 @@ TEST_F(PrivateProfileTest, RefusesWhatCannotBeReadBack) {
     EXPECT_FALSE(WritePrivateProfileString("", "k", "v", path_));
     EXPECT_FALSE(WritePrivateProfileString("S\n[T]", "k", "v", path_));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "two\nlines", path_));
-    EXPECT_EQ(FileBytes(path_), "[S]\nk=1\n");
+    EXPECT_EQ(FileText(path_), "[S]\nk=1\n");
 }
 
 TEST_F(PrivateProfileTest, NamesWithBlanksFindTheirOwnLine) {
     ASSERT_TRUE(WritePrivateProfileString(" S ", " k ", "1", path_));
     ASSERT_TRUE(WritePrivateProfileString("S", "k", "2", path_));
-    EXPECT_EQ(FileBytes(path_), "[ S ]\n k =2\n");
+    EXPECT_EQ(FileText(path_), "[ S ]\n k =2\n");
 }
 
 TEST_F(PrivateProfileTest, WriteFailsWhereNoFileCanBe) {
     ASSERT_TRUE(PutFile(path_, "[S]\nk=1\n"));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", path_ + "/below-a-file.ini"));
     EXPECT_FALSE(WritePrivateProfileString("S", "k", "2", folder_));
-    EXPECT_EQ(FileBytes(path_), "[S]\nk=1\n");
+    EXPECT_EQ(FileText(path_), "[S]\nk=1\n");
 }
 
 }  // namespace

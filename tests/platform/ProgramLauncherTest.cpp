@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
 #include "ScopedVariable.h"
 #include "support/Eventually.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -14,13 +15,8 @@ namespace {
 
 using test::Eventually;
 
-std::string Contents(const std::string& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 void WriteScript(const std::string& path, const std::string& body) {
-    std::ofstream(path) << "#!/bin/sh\n" << body << "\n";
+    ASSERT_TRUE(test::PutFile(path, "#!/bin/sh\n" + body + "\n"));
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
 }
 
@@ -34,7 +30,7 @@ TEST(ProgramLauncherTest, StartedProgramRunsInItsOwnSessionWithoutTerminalAndLea
         report + ".part && mv " + report + ".part " + report;
     EXPECT_GT(OpenProgram("/bin/sh", {"-c", script}), 32);
     ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(report); }));
-    std::istringstream words(Contents(report));
+    std::istringstream words(test::FileText(report).value_or(""));
     pid_t pid = 0;
     pid_t session = 0;
     std::string input, output, error;
@@ -50,7 +46,7 @@ TEST(ProgramLauncherTest, StartedProgramRunsInItsOwnSessionWithoutTerminalAndLea
 TEST(ProgramLauncherTest, FailuresAreNumberedLikeTheShell) {
     const std::string folder = test::MakeTemporaryFolder();
     EXPECT_EQ(OpenProgram(folder + "/missing", {}), OPEN_FILE_NOT_FOUND);
-    std::ofstream(folder + "/plain") << "text\n";
+    ASSERT_TRUE(test::PutFile(folder + "/plain", "text\n"));
     EXPECT_EQ(OpenProgram(folder + "/plain", {}), OPEN_ACCESS_DENIED);
 }
 
@@ -64,7 +60,7 @@ TEST(ProgramLauncherTest, DocumentGoesToTheDesktopHandler) {
         EXPECT_GT(OpenDocument("https://example.com/a page"), 32);
     }
     ASSERT_TRUE(Eventually([&] { return std::filesystem::exists(opened); }));
-    EXPECT_EQ(Contents(opened), "https://example.com/a page");
+    EXPECT_EQ(test::FileText(opened), "https://example.com/a page");
 
     const test::ScopedVariable path("PATH", test::MakeTemporaryFolder());
     EXPECT_EQ(OpenDocument("https://example.com/"), OPEN_FILE_NOT_FOUND);

@@ -4,14 +4,14 @@
 
 #include <cstdio>
 
-#include "FileBytes.h"
 #include "platform/UserFolders.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
 namespace {
 
-using test::FileBytes;
+using test::FileText;
 using test::PutFile;
 
 class RegistryKeyTest : public ::testing::Test {
@@ -27,7 +27,7 @@ TEST_F(RegistryKeyTest, DefaultPathIsInTheConfigFolder) {
 TEST_F(RegistryKeyTest, OpenCreatesFolderAndEmptyFile) {
     const RegistryKey key = RegistryKey::OpenOrCreate(path_);
     EXPECT_TRUE(key.IsOpen());
-    EXPECT_EQ(FileBytes(path_), "");
+    EXPECT_EQ(FileText(path_), "");
     EXPECT_FALSE(key.ReadDword("dwLanguageId"));
 }
 
@@ -42,7 +42,7 @@ TEST_F(RegistryKeyTest, ValuesKeepTheirType) {
     ASSERT_TRUE(key.WriteDword("dwLanguageId", 0x0409));
     ASSERT_TRUE(key.WriteString("Title", "say \"hi\"\\ \t\r\nbye "));
     ASSERT_TRUE(key.WriteDword("Max", 0xFFFFFFFF));
-    EXPECT_EQ(FileBytes(path_),
+    EXPECT_EQ(FileText(path_),
               "dwLanguageId=dword:00000409\n"
               "Title=\"say \\\"hi\\\"\\\\ \\t\\r\\nbye \"\n"
               "Max=dword:ffffffff\n");
@@ -95,7 +95,7 @@ TEST_F(RegistryKeyTest, WriteReplacesOnlyItsValue) {
     const RegistryKey key = RegistryKey::OpenOrCreate(path_);
     ASSERT_TRUE(key.WriteString("b", "new"));
     ASSERT_TRUE(key.WriteDword("D", 4));
-    EXPECT_EQ(FileBytes(path_),
+    EXPECT_EQ(FileText(path_),
               "; settings\nA=dword:00000001\nB = \"new\"\nD=dword:00000004\n[section]\nC=1\n");
 }
 
@@ -118,7 +118,7 @@ TEST_F(RegistryKeyTest, UnavailableKeyIsTolerated) {
         EXPECT_FALSE(key.WriteString("Name", "x")) << path;
         EXPECT_FALSE(key.ReadString("Name")) << path;
     }
-    EXPECT_EQ(FileBytes(folder_ + "/plain"), "a regular file");
+    EXPECT_EQ(FileText(folder_ + "/plain"), "a regular file");
 }
 
 TEST_F(RegistryKeyTest, RefusesNamesThatCannotBeReadBack) {
@@ -127,7 +127,7 @@ TEST_F(RegistryKeyTest, RefusesNamesThatCannotBeReadBack) {
     EXPECT_FALSE(key.WriteDword("a=b", 1));
     EXPECT_FALSE(key.WriteDword("two\nlines", 1));
     EXPECT_FALSE(key.WriteString(";comment", "x"));
-    EXPECT_EQ(FileBytes(path_), "");
+    EXPECT_EQ(FileText(path_), "");
 }
 
 TEST_F(RegistryKeyTest, DeletedFileIsCreatedAgainOnWrite) {

@@ -5,8 +5,8 @@
 
 #include <functional>
 
-#include "FileBytes.h"
 #include "ScopedVariable.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {

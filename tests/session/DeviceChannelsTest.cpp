@@ -13,6 +13,7 @@
 #include "session/KeyboardSession.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
+#include "support/Eventually.h"
 #include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
 #include "support/TestEnvironment.h"
@@ -21,16 +22,6 @@ namespace keyloom::test {
 namespace {
 
 using Message = RecordingWindowPort::Message;
-
-// Notifications are handled on the transport's threads.
-template <typename Condition>
-bool WaitUntil(Condition condition) {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!condition() && std::chrono::steady_clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    return condition();
-}
 
 // A session that has handled the keyboard present since the start, attached to the transport.
 class DeviceChannelsTest : public SimKeyboardTest {
@@ -95,9 +86,9 @@ TEST_F(DeviceChannelsTest, StartWithAKeyboardOpensBothChannelsAndShowsTheWindowO
     ASSERT_EQ(Init(0), 1);
 
     StartDeviceChannels(session);
-    ASSERT_TRUE(WaitUntil([&] { return context.deviceCount == 1; }));
+    ASSERT_TRUE(Eventually([&] { return context.deviceCount == 1; }));
     ASSERT_EQ(ZozSim_PressBankKey(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return Sent() == 2; }));
+    ASSERT_TRUE(Eventually([&] { return Sent() == 2; }));
 
     const auto log = window.Recorded();
     EXPECT_EQ(log.sent,
@@ -118,7 +109,7 @@ TEST_F(DeviceChannelsTest, RemovalForgetsTheActiveProfileAndHidesTheWindow) {
     context.activeProfileCache = 2;
 
     ASSERT_EQ(ZozSim_Unplug(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return context.deviceCount == 0; }));
+    ASSERT_TRUE(Eventually([&] { return context.deviceCount == 0; }));
 
     EXPECT_EQ(context.activeProfileCache, -1);
     const auto log = window.Recorded();
@@ -127,7 +118,7 @@ TEST_F(DeviceChannelsTest, RemovalForgetsTheActiveProfileAndHidesTheWindow) {
     EXPECT_EQ(log.trayIcons, std::vector<int>{TRAY_ICON_NO_KEYBOARD});
     EXPECT_TRUE(log.posted.empty());
     ASSERT_EQ(ZozSim_Plug(), 1);  // back as every test starts
-    ASSERT_TRUE(WaitUntil([&] { return context.deviceCount == 1; }));
+    ASSERT_TRUE(Eventually([&] { return context.deviceCount == 1; }));
 }
 
 // The keyboard comes back while the removal is still being handled: the arrival waits for it and
@@ -140,7 +131,7 @@ TEST_F(DeviceChannelsTest, ArrivalDuringARemovalIsHandledAfterIt) {
         }
     };
     StartDeviceStateWorker(session, 0);
-    ASSERT_TRUE(WaitUntil([&] { return window.Recorded().trayIcons.size() == 2; }));
+    ASSERT_TRUE(Eventually([&] { return window.Recorded().trayIcons.size() == 2; }));
     WaitForSessionThreads(session);
 
     EXPECT_EQ(window.Recorded().trayIcons,
@@ -161,12 +152,12 @@ TEST_F(DeviceChannelsTest, BankKeyTwiceWritesBankBThenBankAAndRelabelsTheGKeys) 
     };
 
     ASSERT_EQ(ZozSim_PressBankKey(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return Sent() == 1; }));
+    ASSERT_TRUE(Eventually([&] { return Sent() == 1; }));
     ASSERT_EQ(ZozSim_PressBankKey(), 1);
-    ASSERT_TRUE(WaitUntil([&] { return Sent() == 2; }));
+    ASSERT_TRUE(Eventually([&] { return Sent() == 2; }));
 
     EXPECT_EQ(TraceLines('S'), (std::vector<std::string>{"S 05 03", "S 05 02"}));
-    ASSERT_TRUE(WaitUntil([&] {
+    ASSERT_TRUE(Eventually([&] {
         std::lock_guard lock(shownLock);
         return shown.size() == 2;
     }));
@@ -180,9 +171,9 @@ TEST_F(DeviceChannelsTest, BankKeyTwiceWritesBankBThenBankAAndRelabelsTheGKeys) 
 
 TEST_F(DeviceChannelsTest, SpecialStateCodesSwitchTheTrayIconAndBack) {
     ASSERT_EQ(ZozSim_SendConsumerCode(CONSUMER_SPECIAL_ON), 1);
-    ASSERT_TRUE(WaitUntil([&] { return window.Recorded().trayIcons.size() == 1; }));
+    ASSERT_TRUE(Eventually([&] { return window.Recorded().trayIcons.size() == 1; }));
     ASSERT_EQ(ZozSim_SendConsumerCode(CONSUMER_SPECIAL_OFF), 1);
-    ASSERT_TRUE(WaitUntil([&] { return window.Recorded().trayIcons.size() == 2; }));
+    ASSERT_TRUE(Eventually([&] { return window.Recorded().trayIcons.size() == 2; }));
 
     EXPECT_EQ(window.Recorded().trayIcons,
               (std::vector<int>{TRAY_ICON_SPECIAL, TRAY_ICON_KEYBOARD}));
@@ -194,7 +185,7 @@ TEST_F(DeviceChannelsTest, ChangeCodesArmTheirTimersAndAcceptedCodesDoNothing) {
     }
     ASSERT_EQ(ZozSim_SendConsumerCode(CONSUMER_LIGHTING_CHANGED), 1);
     ASSERT_EQ(ZozSim_SendConsumerCode(CONSUMER_PROFILE_CHANGED), 1);
-    ASSERT_TRUE(WaitUntil([&] { return window.Recorded().timers.size() == 2; }));
+    ASSERT_TRUE(Eventually([&] { return window.Recorded().timers.size() == 2; }));
     WaitForSessionThreads(session);
 
     const auto log = window.Recorded();

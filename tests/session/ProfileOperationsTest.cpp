@@ -17,6 +17,7 @@
 #include "session/ProfileReload.h"
 #include "storage/LanguageTables.h"
 #include "storage/ProfileFile.h"
+#include "support/FileContents.h"
 #include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
 #include "support/SimMacros.h"
@@ -130,7 +131,9 @@ TEST_F(ProfileOperationsTest, ImportReachesTheWorkingProfileItsFileAndAllThreeKe
     window.SetApplyEnabled(true);
     EXPECT_EQ(ImportProfileFile(session, path), 1);
     EXPECT_EQ(session.profile.Assignments().EntryOf(2, kKeyA).value, 0x30u);
-    EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0)), ReadWholeFile(path));
+    const auto imported = FileBytes(path);
+    ASSERT_TRUE(imported);
+    EXPECT_EQ(FileBytes(WorkingProfilePath(session, 0)), imported);
     EXPECT_FALSE(window.ApplyEnabled());
     EXPECT_EQ(window.Recorded().redraws, 1);
     const KeyBlockBytes expected = EncodeKeyBlock(
@@ -232,7 +235,7 @@ TEST_F(ProfileOperationsTest, ReloadReadsTheThreeKeyTablesAndTheMacroAreaIntoThe
               (KeyAssignment{ASSIGN_KEY, 0, 0x30}));
     ASSERT_EQ(session.profile.macros.size(), 1u);
     EXPECT_EQ(session.profile.macros[0].Events(), macros[0].Events());
-    EXPECT_EQ(ReadWholeFile(WorkingProfilePath(session, 0))->size(), 32832u + 16512u);
+    EXPECT_EQ(FileBytes(WorkingProfilePath(session, 0)).value_or(Bytes{}).size(), 32832u + 16512u);
     EXPECT_FALSE(window.ApplyEnabled());
     EXPECT_EQ(window.Recorded().redraws, 1);
 }
@@ -243,7 +246,8 @@ TEST_F(ProfileOperationsTest, LateAnswerDuringTheReloadLeavesTheFileEqualToTheKe
     const size_t macroChunks = (area.size() + kReportDataSize - 1) / kReportDataSize;
     const std::string reference = folder + "/reference.qvp";
     ASSERT_EQ(ReadKeyboardIntoFile(session, reference), 1);
-    const auto expected = ReadWholeFile(reference);
+    const auto expected = FileBytes(reference);
+    ASSERT_TRUE(expected);
     // With the active profile known, the reload asks for 3 x 7 key table chunks, the macro
     // header, then the area.
     const struct {
@@ -259,7 +263,7 @@ TEST_F(ProfileOperationsTest, LateAnswerDuringTheReloadLeavesTheFileEqualToTheKe
         ASSERT_EQ(ReloadFromKeyboard(session, 0), 1) << late.what;
         EXPECT_EQ(Requests() - before, 3 * 7 + 1 + macroChunks + 1) << late.what;
         const std::string path = WorkingProfilePath(session, SimActiveProfile());
-        EXPECT_EQ(ReadWholeFile(path), expected) << late.what;
+        EXPECT_EQ(FileBytes(path), expected) << late.what;
         WorkingProfile file;
         ASSERT_EQ(ReadProfileFile(path, file), 1);
         EXPECT_EQ(file.Assignments().EntryOf(1, kKeyA), (KeyAssignment{ASSIGN_KEY, 0, 0x30}));

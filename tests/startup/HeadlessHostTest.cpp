@@ -7,11 +7,10 @@
 #include <vector>
 
 #include "session/WindowMessages.h"
+#include "support/Eventually.h"
 
 namespace keyloom {
 namespace {
-
-using namespace std::chrono_literals;
 
 TEST(HeadlessHostTest, MessagesRunInOrderOnTheHostThread) {
     HeadlessHost host;
@@ -33,20 +32,23 @@ TEST(HeadlessHostTest, MessagesRunInOrderOnTheHostThread) {
     EXPECT_NE(handlerThread, std::this_thread::get_id());
 }
 
+// A second timer of the same period starts as the first is killed: while it ticks, the first
+// would be due as often, so its ticks show the first had every chance to tick again.
 TEST(HeadlessHostTest, TimersTickUntilKilled) {
     HeadlessHost host;
     std::atomic<int> ticks{0};
+    std::atomic<int> laterTicks{0};
     host.SetHandler([&](uint32_t message, uintptr_t wParam, intptr_t) -> intptr_t {
         if (message == MSG_TIMER && wParam == TIMER_BUSY && ++ticks == 3) {
             host.KillTimer(TIMER_BUSY);
+            host.SetTimer(TIMER_PREVIEW, 1);
+        } else if (message == MSG_TIMER && wParam == TIMER_PREVIEW && ++laterTicks == 3) {
+            host.KillTimer(TIMER_PREVIEW);
         }
         return 0;
     });
     host.SetTimer(TIMER_BUSY, 1);
-    for (int i = 0; i < 500 && ticks < 3; ++i) {
-        std::this_thread::sleep_for(10ms);
-    }
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(test::Eventually([&] { return laterTicks == 3; }));
     EXPECT_EQ(ticks, 3);
 }
 

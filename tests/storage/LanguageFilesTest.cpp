@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <initializer_list>
 #include <iterator>
 #include <map>
@@ -19,9 +18,12 @@
 #include "platform/PrivateProfile.h"
 #include "platform/TextEncoding.h"
 #include "storage/LanguageTables.h"
+#include "support/FileContents.h"
 
 namespace keyloom {
 namespace {
+
+using test::FileText;
 
 // Captions and tooltips of the main window.
 constexpr const char* kMainWindowKeys[] = {"MAIN_CAPTION",        "MAIN_MINIMIZE_PROMPT",
@@ -247,13 +249,6 @@ constexpr size_t kLongestTrayTip = 63;
 
 const std::string kFolder = KEYLOOM_SOURCE_DIR "resources/";
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // The sections of an INI text in file order, and the lines that do not belong to the form.
 struct LanguageFileLayout {
     std::vector<Section> sections;
@@ -304,7 +299,7 @@ LanguageFileLayout LayoutOf(const std::string& text) {
 }
 
 LanguageFileLayout LayoutOfSlot(int slot) {
-    return LayoutOf(ReadWholeFile(LanguageFilePath(slot, kFolder)));
+    return LayoutOf(FileText(LanguageFilePath(slot, kFolder)).value_or(""));
 }
 
 const std::vector<std::string>& KeysOf(const LanguageFileLayout& layout, const std::string& name) {
@@ -376,7 +371,7 @@ Placeholder ExpectedPlaceholder(const std::string& section, const std::string& k
 TEST(LanguageFilesTest, FilesAreUtf8WithoutByteOrderMark) {
     for (int slot : kSlots) {
         SCOPED_TRACE(LanguageFilePath(slot, kFolder));
-        const std::string text = ReadWholeFile(LanguageFilePath(slot, kFolder));
+        const std::string text = FileText(LanguageFilePath(slot, kFolder)).value_or("");
         ASSERT_FALSE(text.empty());
         EXPECT_NE(text.rfind("\xEF\xBB\xBF", 0), 0u);
         for (size_t at = 0; at < text.size();) {

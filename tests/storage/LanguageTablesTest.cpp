@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-#include <fstream>
 #include <string>
 
 #include "platform/RegistryKey.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -28,7 +28,7 @@ class LanguageTablesTest : public ::testing::Test {
     RegistryKey Settings() const { return RegistryKey::OpenOrCreate(folder_ + "registry.ini"); }
 
     void WriteFile(const std::string& name, const std::string& text) const {
-        std::ofstream(folder_ + name) << text;
+        ASSERT_TRUE(test::PutFile(folder_ + name, text));
     }
 
     std::string folder_;

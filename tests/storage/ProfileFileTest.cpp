@@ -8,6 +8,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/LittleEndian.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -46,7 +47,7 @@ class ProfileFileTest : public ::testing::Test {
 
 TEST_F(ProfileFileTest, BlankFilePassesTheCheckAndLoadsAsDefaultsWithoutMacros) {
     ASSERT_EQ(WriteBlankProfileFile(path_, 0), 1);
-    const Bytes file = ReadWholeFile(path_).value_or(Bytes{});
+    const Bytes file = test::FileBytes(path_).value_or(Bytes{});
     ASSERT_EQ(file.size(), 32832u);
     const Bytes head = {0x46, 0x44, 0x20, 0x00, 0x03, 0x00, 0x01, 0x00, 0x40, 0x80, 0x00,
                         0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
@@ -194,7 +195,7 @@ TEST_F(ProfileFileTest, SaveInterruptedByAFullDiskLeavesThePreviousFile) {
         _exit(WriteProfileFile(path_, profile));
     };
     EXPECT_EXIT(saveOnAFullDisk(), ::testing::ExitedWithCode(0), "");
-    EXPECT_EQ(ReadWholeFile(path_), BlankProfileImage(0));
+    EXPECT_EQ(test::FileBytes(path_), BlankProfileImage(0));
 }
 
 }  // namespace

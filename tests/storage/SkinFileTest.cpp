@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <fstream>
 
 #include "storage/SkinOutline.h"
 #include "storage/SkinPlacement.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom {
@@ -14,7 +14,7 @@ namespace {
 
 std::string WriteSkin(const std::string& text) {
     const std::string path = test::MakeTemporaryFolder() + "/Main.ini";
-    std::ofstream(path) << text;
+    EXPECT_TRUE(test::PutFile(path, text));
     return path;
 }
 

@@ -3,25 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/PrivateProfile.h"
 #include "platform/UserFolders.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom::test {
 namespace {
-
-std::string Contents(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-void Store(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 class UserDataFolderTest : public ::testing::Test {
   protected:
@@ -38,38 +27,38 @@ TEST_F(UserDataFolderTest, ThisUsersFilesLieInTheDataHome) {
 }
 
 TEST_F(UserDataFolderTest, FirstRunCopiesTheShippedFileForEachProfile) {
-    Store(shipped, "[MODENAME]\r\n0=Shipped\r\n");
+    ASSERT_TRUE(PutFile(shipped, "[MODENAME]\r\n0=Shipped\r\n"));
     EXPECT_EQ(files.PrepareFirstRun(), 1);
     for (int profile = 0; profile < 3; ++profile) {
-        EXPECT_EQ(Contents(files.LightingFilePath(profile)), "[MODENAME]\r\n0=Shipped\r\n");
+        EXPECT_EQ(FileText(files.LightingFilePath(profile)), "[MODENAME]\r\n0=Shipped\r\n");
     }
 }
 
 TEST_F(UserDataFolderTest, AnExistingFolderIsLeftUntouched) {
-    Store(shipped, "shipped");
+    ASSERT_TRUE(PutFile(shipped, "shipped"));
     std::filesystem::create_directories(files.Path());
-    Store(files.LightingFilePath(1), "mine");
+    ASSERT_TRUE(PutFile(files.LightingFilePath(1), "mine"));
     EXPECT_EQ(files.PrepareFirstRun(), 0);
-    EXPECT_EQ(Contents(files.LightingFilePath(1)), "mine");
+    EXPECT_EQ(FileText(files.LightingFilePath(1)), "mine");
     EXPECT_FALSE(std::filesystem::exists(files.LightingFilePath(0)));
 }
 
 TEST_F(UserDataFolderTest, ResetCopiesTheShippedFileOverOneProfilesFile) {
-    Store(shipped, "[Mode0]\n31=1,2,3,0\n");
+    ASSERT_TRUE(PutFile(shipped, "[Mode0]\n31=1,2,3,0\n"));
     ASSERT_EQ(files.PrepareFirstRun(), 1);
     ASSERT_EQ(files.LightingFile(1).WritePresetIndex(4), 1);
     ASSERT_EQ(files.LightingFile(2).WritePresetIndex(4), 1);
     EXPECT_EQ(files.ResetUserLighting(1), 1);
-    EXPECT_EQ(Contents(files.LightingFilePath(1)), "[Mode0]\n31=1,2,3,0\n");
+    EXPECT_EQ(FileText(files.LightingFilePath(1)), "[Mode0]\n31=1,2,3,0\n");
     EXPECT_EQ(files.LightingFile(2).ReadPresetIndex(), 4);
 }
 
 TEST_F(UserDataFolderTest, WithoutTheShippedFileTheCopiesAreEmpty) {
     EXPECT_EQ(files.PrepareFirstRun(), 1);
-    EXPECT_EQ(Contents(files.LightingFilePath(2)), "");
-    Store(files.LightingFilePath(0), "[Mode0]\n31=1,2,3,0\n");
+    EXPECT_EQ(FileText(files.LightingFilePath(2)), "");
+    ASSERT_TRUE(PutFile(files.LightingFilePath(0), "[Mode0]\n31=1,2,3,0\n"));
     EXPECT_EQ(files.ResetUserLighting(0), 0);
-    EXPECT_EQ(Contents(files.LightingFilePath(0)), "");
+    EXPECT_EQ(FileText(files.LightingFilePath(0)), "");
 }
 
 TEST_F(UserDataFolderTest, LightingViewFlagIsOnOnlyForAStoredOne) {

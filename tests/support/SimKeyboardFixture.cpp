@@ -2,12 +2,12 @@
 
 #include <stdlib.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "device/ConfigReport.h"
 #include "session/DeviceChannels.h"
 #include "session/TransportCallback.h"
+#include "support/FileContents.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom::test {
@@ -22,11 +22,9 @@ std::string& TracePath() {
     return path;
 }
 
+// Empty until the library has written its first line.
 std::string ReadTrace() {
-    std::ifstream in(TracePath());
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return FileText(TracePath()).value_or("");
 }
 
 // Consumer codes and device-count changes reach the session a test attaches, if any.

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,16 +13,12 @@
 #include "model/KeyButtonTable.h"
 #include "storage/SkinFile.h"
 #include "storage/SkinLayoutKeys.h"
+#include "support/FileContents.h"
 
 namespace keyloom {
 namespace {
 
 const std::string kSkins = std::string(KEYLOOM_BIN_DIR) + SKIN_FOLDER + "/";
-
-std::vector<uint8_t> FileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 uint32_t LittleEndian32(const std::vector<uint8_t>& bytes, size_t at) {
     return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
@@ -75,7 +69,8 @@ struct Bitmap {
 };
 
 std::optional<PictureSize> SizeOfPicture(const std::string& name) {
-    const std::vector<uint8_t> bytes = FileBytes(kSkins + name);
+    const std::vector<uint8_t> bytes =
+        test::FileBytes(kSkins + name).value_or(std::vector<uint8_t>{});
     if (name.ends_with(".bmp")) {
         const Bitmap bitmap{bytes};
         return bitmap.Valid() ? std::optional(PictureSize{bitmap.Width(), bitmap.Height()})
@@ -114,7 +109,7 @@ TEST_P(SkinWindowTest, BackgroundAndOutlineLoadAndShareTheirSize) {
     ASSERT_NE(screen.mask, screen.main);
     const std::optional<PictureSize> background = SizeOfPicture(screen.main);
     ASSERT_TRUE(background);
-    const Bitmap outline{FileBytes(kSkins + screen.mask)};
+    const Bitmap outline{test::FileBytes(kSkins + screen.mask).value_or(std::vector<uint8_t>{})};
     ASSERT_TRUE(outline.Valid()) << screen.mask;
     EXPECT_EQ(outline.Width(), background->width);
     EXPECT_EQ(outline.Height(), background->height);

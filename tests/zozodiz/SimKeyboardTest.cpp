@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <map>
 #include <thread>
 #include <vector>
@@ -14,6 +13,8 @@
 #include "device/ConfigReport.h"
 #include "device/DeviceResult.h"
 #include "device/RequestTags.h"
+#include "support/Eventually.h"
+#include "support/FileContents.h"
 #include "support/SimKeyboardFixture.h"
 
 namespace keyloom::test {
@@ -28,35 +29,37 @@ std::vector<uint8_t> Descriptor(HidCollection collection) {
     return d;
 }
 
-// Waits until the condition holds; the limit only keeps a broken build from hanging.
-template <typename Condition>
-bool Eventually(Condition condition) {
-    for (int i = 0; i < 1000 && !condition(); ++i) {
-        std::this_thread::sleep_for(10ms);
-    }
-    return condition();
-}
-
-// What the standing request of a test heard.
+// What a standing request of a test heard.
 struct Heard {
     std::atomic<int> reports{0};
     std::atomic<int> lastCode{-1};
     std::atomic<int> lastCount{-1};
     std::atomic<int> countChanges{0};
     std::atomic<int> delayMs{0};
+
+    void Clear() {
+        reports = 0;
+        lastCode = -1;
+        lastCount = -1;
+        countChanges = 0;
+        delayMs = 0;
+    }
 };
 Heard heard;
+// A second request on the same collection, whose notifications show that the first's went out.
+Heard sentinel;
 
+template <Heard& into>
 int Listener(const ZozNotification* n) {
     if (n->kind == ZOZ_NOTIFY_INPUT_REPORT) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(heard.delayMs.load()));
+        std::this_thread::sleep_for(std::chrono::milliseconds(into.delayMs.load()));
         if (n->length >= 2) {
-            heard.lastCode = n->data[0] | (n->data[1] << 8);
+            into.lastCode = n->data[0] | (n->data[1] << 8);
         }
-        heard.reports++;
+        into.reports++;
     } else {
-        heard.lastCount = static_cast<int>(n->deviceCount);
-        heard.countChanges++;
+        into.lastCount = static_cast<int>(n->deviceCount);
+        into.countChanges++;
     }
     return 1;
 }
@@ -64,16 +67,21 @@ int Listener(const ZozNotification* n) {
 class ListeningTest : public VirtualKeyboardTest {
   protected:
     void Listen(HidCollection collection, uint32_t tag) {
-        heard.reports = 0;
-        heard.lastCode = -1;
-        heard.lastCount = -1;
-        heard.countChanges = 0;
-        heard.delayMs = 0;
-        ASSERT_EQ(Link().Transport().AsyncRead(collection, &Listener, tag, &id_), 1);
+        heard.Clear();
+        ASSERT_EQ(Link().Transport().AsyncRead(collection, &Listener<heard>, tag, &id_), 1);
     }
-    void TearDown() override { Link().Transport().Cancel(id_); }
+    void ListenAsSentinel(HidCollection collection, uint32_t tag) {
+        sentinel.Clear();
+        ASSERT_EQ(Link().Transport().AsyncRead(collection, &Listener<sentinel>, tag, &sentinelId_),
+                  1);
+    }
+    void TearDown() override {
+        Link().Transport().Cancel(id_);
+        Link().Transport().Cancel(sentinelId_);
+    }
 
     uint32_t id_ = 0;
+    uint32_t sentinelId_ = 0;
 };
 
 std::vector<uint8_t> KeyBlock(int block) {
@@ -134,7 +142,7 @@ TEST_F(VirtualKeyboardTest, DamagedStateFileMeansFactoryMemory) {
     ASSERT_EQ(CmdBegin(Exchange()), RESULT_OK);
     ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 0), RESULT_OK);
     ASSERT_EQ(CmdEnd(Exchange()), RESULT_OK);
-    std::ofstream(StatePath(), std::ios::binary | std::ios::trunc) << "short";
+    ASSERT_TRUE(PutFile(StatePath(), "short"));
     RestartLibrary();
     EXPECT_EQ(KeyBlock(0), factory);
 }
@@ -251,9 +259,10 @@ TEST_F(ListeningTest, BootCommandUnplugsAndReturnsWithMemoryIntact) {
 TEST_F(ListeningTest, CancelledRequestHearsNothingMore) {
     Listen(CONSUMER_COLLECTION, TAG_CONS);
     Link().Transport().Cancel(id_);
+    ListenAsSentinel(CONSUMER_COLLECTION, TAG_CONS);
     ASSERT_EQ(ZozSim_SendConsumerCode(0x1810), 1);
     ASSERT_EQ(ZozSim_Unplug(), 1);
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(Eventually([] { return sentinel.reports == 1 && sentinel.countChanges == 1; }));
     EXPECT_EQ(heard.reports, 0);
     EXPECT_EQ(heard.countChanges, 0);
 }
@@ -265,7 +274,7 @@ TEST_F(ListeningTest, SlowConsumerCallbackDoesNotDelayAnswers) {
     uint8_t config[CONFIG_BLOCK_SIZE] = {};
     EXPECT_EQ(CmdReadConfig(Exchange(), config), RESULT_OK);
     EXPECT_EQ(Requests(), 1u);  // answered at the first attempt
-    EXPECT_TRUE(Eventually([] { return heard.reports == 1; }));
+    EXPECT_TRUE(Eventually([] { return heard.reports == 1; }, 10s));
 }
 
 TEST_F(VirtualKeyboardTest, BankStatusWriteIsKeptAndTraced) {

@@ -24,25 +24,14 @@
 #include "storage/LanguageTables.h"
 #include "storage/SkinLayoutKeys.h"
 #include "ui/MainButtonStyle.h"
+#include "ui/MainWindowControls.h"
 #include "ui/TrayIcons.h"
 
 namespace keyloom {
 
 namespace {
 
-constexpr int kApplyControl = 1006;
-constexpr int kProfileManagerControl = 1005;
-constexpr std::array kProfileControls = {1135, 1136, 1137};
-constexpr std::array kReportRateControls = {1147, 1168, 1169, 1170};
-constexpr std::array kFlippedKeyControls = {1010, 1011, 1012, 1013};
-constexpr int kFlipIndicatorControl = 1129;
-constexpr int kBankIndicatorControl = 1128;
-constexpr int kMenuRestore = 32776;
-constexpr int kMenuBackup = 32777;
-constexpr int kCommandExit = 32779;
 constexpr char kBackupFailedText[] = "MAIN_BACKUP_FAILED";
-constexpr int kCommandAbout = 16;
-constexpr int kCommandMinimise = 0xF020;  // the window system's minimise command
 
 constexpr uint32_t kPreviewFirstDelay = 100;
 constexpr uint32_t kPreviewPeriod = 50;
@@ -58,95 +47,84 @@ struct ControlText {
 
 // Captions drawn on the labelled buttons, and tooltips.
 constexpr std::array kCaptions = {
-    ControlText{1135, "PROFILE_1"},       ControlText{1136, "PROFILE_2"},
-    ControlText{1137, "PROFILE_3"},       ControlText{1007, "PROFILE_MACRO"},
-    ControlText{1138, "PROFILE_DEFAULT"}, ControlText{1, "PROFILE_OK"},
-    ControlText{2, "PROFILE_CANCLE"},     ControlText{kApplyControl, "PROFILE_APPLY"},
+    ControlText{CONTROL_PROFILE_1, "PROFILE_1"},     ControlText{CONTROL_PROFILE_2, "PROFILE_2"},
+    ControlText{CONTROL_PROFILE_3, "PROFILE_3"},     ControlText{CONTROL_MACRO, "PROFILE_MACRO"},
+    ControlText{CONTROL_DEFAULT, "PROFILE_DEFAULT"}, ControlText{CONTROL_OK, "PROFILE_OK"},
+    ControlText{CONTROL_CANCEL, "PROFILE_CANCLE"},   ControlText{CONTROL_APPLY, "PROFILE_APPLY"},
 };
 constexpr std::array kTooltips = {
-    ControlText{1123, "MAIN_MINIMIZE_PROMPT"},
-    ControlText{1139, "MAIN_MENU_PROMPT"},
-    ControlText{1124, "MAIN_CLOSE_PROMPT"},
-    ControlText{1122, "MAIN_HELP_PROMPT"},
+    ControlText{CONTROL_MINIMISE, "MAIN_MINIMIZE_PROMPT"},
+    ControlText{CONTROL_MENU, "MAIN_MENU_PROMPT"},
+    ControlText{CONTROL_CLOSE, "MAIN_CLOSE_PROMPT"},
+    ControlText{CONTROL_HELP, "MAIN_HELP_PROMPT"},
 };
-constexpr std::array kBackupMenuItems = {
-    CommandMenuItem{kMenuRestore, "MENU_1"},
-    CommandMenuItem{kMenuBackup, "MENU_2"},
-};
-constexpr std::array kSystemMenuItems = {
-    CommandMenuItem{kCommandMinimise, "MAIN_MINIMIZE_PROMPT"},
-    CommandMenuItem{kCommandAbout, "MENU_22"},
-};
-
 // Buttons that open the maker's pages; no address means the link of the skin file.
 struct LinkButton {
     int control;
     const char* address;
 };
 constexpr std::array kLinkButtons = {
-    LinkButton{1121, nullptr},
-    LinkButton{1199, SKIN_DEFAULT_LINK},
-    LinkButton{1219, SKIN_DEFAULT_LINK},
-    LinkButton{1220, "https://keyloom.example/community/"},
-    LinkButton{1221, "https://keyloom.example/news/"},
+    LinkButton{CONTROL_SKIN_LINK, nullptr},
+    LinkButton{CONTROL_MAKER_LINK, SKIN_DEFAULT_LINK},
+    LinkButton{CONTROL_NETWORK_LINK, SKIN_DEFAULT_LINK},
+    LinkButton{CONTROL_COMMUNITY_LINK, "https://keyloom.example/community/"},
+    LinkButton{CONTROL_NEWS_LINK, "https://keyloom.example/news/"},
 };
 
-// The image buttons around the keyboard; those without an action are indicators.
-struct CommandButton {
-    int control;
-    const char* skinKey;
-    void (*action)(CKeyloomDlg& window);
+// What a button or a menu command, by its id, does.
+struct WindowAction {
+    int id;
+    void (*run)(CKeyloomDlg& window);
 };
 
-constexpr std::array kCommandButtons = {
-    CommandButton{1007, "FUNC_MACRO", [](CKeyloomDlg& w) { w.OnMacroButton(); }},
-    CommandButton{kProfileManagerControl, "FUNC_PROFILES",
-                  [](CKeyloomDlg& w) { w.OnProfileManager(); }},
-    CommandButton{1135, "FUNC_PROFILE1", [](CKeyloomDlg& w) { w.OnProfileButton(1); }},
-    CommandButton{1136, "FUNC_PROFILE2", [](CKeyloomDlg& w) { w.OnProfileButton(2); }},
-    CommandButton{1137, "FUNC_PROFILE3", [](CKeyloomDlg& w) { w.OnProfileButton(3); }},
-    CommandButton{1138, "FUNC_DEFAULT", [](CKeyloomDlg& w) { w.OnDefaultButton(); }},
-    CommandButton{1147, "FUNC_REPORT1", [](CKeyloomDlg& w) { w.OnReportRateButton(1); }},
-    CommandButton{1168, "FUNC_REPORT2", [](CKeyloomDlg& w) { w.OnReportRateButton(2); }},
-    CommandButton{1169, "FUNC_REPORT3", [](CKeyloomDlg& w) { w.OnReportRateButton(3); }},
-    CommandButton{1170, "FUNC_REPORT4", [](CKeyloomDlg& w) { w.OnReportRateButton(4); }},
-    CommandButton{kApplyControl, "CONTROL2_APPLY", [](CKeyloomDlg& w) { w.OnApply(); }},
-    CommandButton{1, "CONTROL_OK", [](CKeyloomDlg& w) { w.OnOk(); }},
-    CommandButton{2, "CONTROL_CANCEL", [](CKeyloomDlg& w) { w.OnCancel(); }},
-    CommandButton{1139, "CONTROL_MENU", [](CKeyloomDlg& w) { w.OnMenu(); }},
-    CommandButton{1122, "CONTROL_HELP", [](CKeyloomDlg& w) { w.OnHelp(); }},
-    CommandButton{1123, "CONTROL_MINIMIZE", [](CKeyloomDlg& w) { w.OnMinimise(); }},
-    CommandButton{1124, "CONTROL_CLOSE", [](CKeyloomDlg& w) { w.Exit(); }},
-    CommandButton{1121, "TALVEN_LINK", [](CKeyloomDlg& w) { w.OnLink(1121); }},
-    CommandButton{1199, "CONTROL_LINK", [](CKeyloomDlg& w) { w.OnLink(1199); }},
-    CommandButton{1219, "CONTROL_Network", [](CKeyloomDlg& w) { w.OnLink(1219); }},
-    CommandButton{1220, "CONTROL_Facebook", [](CKeyloomDlg& w) { w.OnLink(1220); }},
-    CommandButton{1221, "CONTROL_twitter", [](CKeyloomDlg& w) { w.OnLink(1221); }},
-    CommandButton{1130, "FLIP_1", [](CKeyloomDlg& w) { w.OnFlipButton(); }},
-    CommandButton{1131, "FLIP_2", [](CKeyloomDlg& w) { w.OnFlipButton(); }},
-    CommandButton{1134, "TALVEN_VER", nullptr},
-    CommandButton{kFlipIndicatorControl, "FLIP_0", nullptr},
-    CommandButton{kBankIndicatorControl, "LOCK_AB", nullptr},
-    CommandButton{1125, "LOCK_CAPS", nullptr},
-    CommandButton{1126, "LOCK_NUM", nullptr},
-    CommandButton{1127, "LOCK_SCROLL", nullptr},
-};
-
-struct MenuCommand {
-    uintptr_t command;
-    void (*action)(CKeyloomDlg& window);
+// The buttons of SKINNED_CONTROLS not here are indicators.
+constexpr std::array kButtonActions = {
+    WindowAction{CONTROL_MACRO, [](CKeyloomDlg& w) { w.OnMacroButton(); }},
+    WindowAction{CONTROL_PROFILE_MANAGER, [](CKeyloomDlg& w) { w.OnProfileManager(); }},
+    WindowAction{CONTROL_PROFILE_1, [](CKeyloomDlg& w) { w.OnProfileButton(1); }},
+    WindowAction{CONTROL_PROFILE_2, [](CKeyloomDlg& w) { w.OnProfileButton(2); }},
+    WindowAction{CONTROL_PROFILE_3, [](CKeyloomDlg& w) { w.OnProfileButton(3); }},
+    WindowAction{CONTROL_DEFAULT, [](CKeyloomDlg& w) { w.OnDefaultButton(); }},
+    WindowAction{CONTROL_REPORT_RATE_1, [](CKeyloomDlg& w) { w.OnReportRateButton(1); }},
+    WindowAction{CONTROL_REPORT_RATE_2, [](CKeyloomDlg& w) { w.OnReportRateButton(2); }},
+    WindowAction{CONTROL_REPORT_RATE_3, [](CKeyloomDlg& w) { w.OnReportRateButton(3); }},
+    WindowAction{CONTROL_REPORT_RATE_4, [](CKeyloomDlg& w) { w.OnReportRateButton(4); }},
+    WindowAction{CONTROL_APPLY, [](CKeyloomDlg& w) { w.OnApply(); }},
+    WindowAction{CONTROL_OK, [](CKeyloomDlg& w) { w.OnOk(); }},
+    WindowAction{CONTROL_CANCEL, [](CKeyloomDlg& w) { w.OnCancel(); }},
+    WindowAction{CONTROL_MENU, [](CKeyloomDlg& w) { w.OnMenu(); }},
+    WindowAction{CONTROL_HELP, [](CKeyloomDlg& w) { w.OnHelp(); }},
+    WindowAction{CONTROL_MINIMISE, [](CKeyloomDlg& w) { w.OnMinimise(); }},
+    WindowAction{CONTROL_CLOSE, [](CKeyloomDlg& w) { w.Exit(); }},
+    WindowAction{CONTROL_SKIN_LINK, [](CKeyloomDlg& w) { w.OnLink(CONTROL_SKIN_LINK); }},
+    WindowAction{CONTROL_MAKER_LINK, [](CKeyloomDlg& w) { w.OnLink(CONTROL_MAKER_LINK); }},
+    WindowAction{CONTROL_NETWORK_LINK, [](CKeyloomDlg& w) { w.OnLink(CONTROL_NETWORK_LINK); }},
+    WindowAction{CONTROL_COMMUNITY_LINK, [](CKeyloomDlg& w) { w.OnLink(CONTROL_COMMUNITY_LINK); }},
+    WindowAction{CONTROL_NEWS_LINK, [](CKeyloomDlg& w) { w.OnLink(CONTROL_NEWS_LINK); }},
+    WindowAction{CONTROL_FLIP_1, [](CKeyloomDlg& w) { w.OnFlipButton(); }},
+    WindowAction{CONTROL_FLIP_2, [](CKeyloomDlg& w) { w.OnFlipButton(); }},
 };
 
 constexpr std::array kMenuCommands = {
-    MenuCommand{TRAY_CMD_OPEN, [](CKeyloomDlg& w) { w.OnShow(); }},
-    MenuCommand{TRAY_CMD_ABOUT, [](CKeyloomDlg& w) { w.OnAbout(); }},
-    MenuCommand{kCommandAbout, [](CKeyloomDlg& w) { w.OnAbout(); }},
-    MenuCommand{TRAY_CMD_EXIT, [](CKeyloomDlg& w) { w.Exit(); }},
-    MenuCommand{kCommandExit, [](CKeyloomDlg& w) { w.Exit(); }},
-    MenuCommand{kCommandMinimise, [](CKeyloomDlg& w) { w.OnMinimise(); }},
-    MenuCommand{kMenuRestore, [](CKeyloomDlg& w) { w.OnRestore(); }},
-    MenuCommand{kMenuBackup, [](CKeyloomDlg& w) { w.OnBackup(); }},
+    WindowAction{COMMAND_TRAY_OPEN, [](CKeyloomDlg& w) { w.OnShow(); }},
+    WindowAction{COMMAND_TRAY_ABOUT, [](CKeyloomDlg& w) { w.OnAbout(); }},
+    WindowAction{COMMAND_ABOUT, [](CKeyloomDlg& w) { w.OnAbout(); }},
+    WindowAction{COMMAND_TRAY_EXIT, [](CKeyloomDlg& w) { w.Exit(); }},
+    WindowAction{COMMAND_EXIT, [](CKeyloomDlg& w) { w.Exit(); }},
+    WindowAction{COMMAND_MINIMISE, [](CKeyloomDlg& w) { w.OnMinimise(); }},
+    WindowAction{COMMAND_MENU_RESTORE, [](CKeyloomDlg& w) { w.OnRestore(); }},
+    WindowAction{COMMAND_MENU_BACKUP, [](CKeyloomDlg& w) { w.OnBackup(); }},
 };
+
+// What the action of this id does, null for none.
+const WindowAction* ActionOf(std::span<const WindowAction> actions, uintptr_t id) {
+    for (const WindowAction& action : actions) {
+        if (static_cast<uintptr_t>(action.id) == id) {
+            return &action;
+        }
+    }
+    return nullptr;
+}
 
 std::string SkinsFolder(const KeyboardSession& session) {
     return session.paths.executableFolder + SKIN_FOLDER + "/";
@@ -169,10 +147,10 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
       m_services(std::move(services)),
       m_port(*this, m_services.prompter),
       m_backupMenu(
-          kBackupMenuItems, [this](const char* key) { return Text(key); },
+          MENU_BACKUP_ITEMS, [this](const char* key) { return Text(key); },
           [this](int command) { OnCommand(static_cast<uintptr_t>(command), 0); }),
       m_systemMenu(
-          kSystemMenuItems, [this](const char* key) { return Text(key); },
+          MENU_SYSTEM_ITEMS, [this](const char* key) { return Text(key); },
           [this](int command) { OnCommand(static_cast<uintptr_t>(command), 0); }),
       m_tray(
           std::move(m_services.tray), [this](const char* key) { return Text(key); },
@@ -185,7 +163,7 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
     AddCommandButtons();
     AddArrows();
     m_busyPicture.setParent(this);
-    PlaceControl(&m_busyPicture, "CONTROL_JDTStatic");
+    PlaceControl(&m_busyPicture, SKIN_BUSY_PICTURE);
     m_busyPicture.hide();
     setWindowIcon(TrayIconPicture(TRAY_ICON_NO_KEYBOARD));
     setWindowTitle(Text("MAIN_CAPTION"));
@@ -284,7 +262,7 @@ intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t
 }
 
 void CKeyloomDlg::ShowApplyEnabled(bool enabled) {
-    Control(kApplyControl)->setEnabled(enabled);
+    Control(CONTROL_APPLY)->setEnabled(enabled);
 }
 
 void CKeyloomDlg::HideMainWindow() {
@@ -302,7 +280,7 @@ void CKeyloomDlg::ShowBusyPicture(bool visible) {
 }
 
 void CKeyloomDlg::ShowProfileCaption(const QString& caption, const QString& tooltip) {
-    CPngButton* button = Control(kProfileManagerControl);
+    CPngButton* button = Control(CONTROL_PROFILE_MANAGER);
     button->setText(caption);
     button->SetTip(tooltip, true);
 }
@@ -332,7 +310,7 @@ void CKeyloomDlg::RedrawMarks() {
         }
     }
     m_keyboard->ShowGKeyMarks(CurrentGKeyMarks(m_session));
-    Control(kBankIndicatorControl)->SetMarked(bank != 0);
+    Control(CONTROL_BANK_INDICATOR)->SetMarked(bank != 0);
     ApplyFlip();
 }
 
@@ -340,7 +318,7 @@ void CKeyloomDlg::OnKeyClicked(int control) {
     const int gKey = KeyboardView::GKeyPosition(control);
     if (gKey >= 0) {
         RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), gKey), control,
-                           control == G9_CONTROL);
+                           control == CONTROL_G9);
         return;
     }
     if (m_lighting.view) {
@@ -461,7 +439,7 @@ void CKeyloomDlg::OnProfileManager() {
 
 void CKeyloomDlg::OnMacroButton() {
     const int lastGKey = G_KEYS_PER_BANK - 1;
-    RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), lastGKey), G9_CONTROL, true);
+    RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), lastGKey), CONTROL_G9, true);
 }
 
 void CKeyloomDlg::OnAbout() {
@@ -546,12 +524,12 @@ void CKeyloomDlg::LoadSurfaces() {
 }
 
 void CKeyloomDlg::AddCommandButtons() {
-    for (const CommandButton& item : kCommandButtons) {
+    for (const SkinnedControl& item : SKINNED_CONTROLS) {
         auto* button = new CPngButton(this);
         PlaceSkinnedControl(button, item.skinKey);
-        if (item.action != nullptr) {
-            connect(button, &CPngButton::clicked, this,
-                    [this, action = item.action] { action(*this); });
+        if (const WindowAction* action =
+                ActionOf(kButtonActions, static_cast<uintptr_t>(item.control))) {
+            connect(button, &CPngButton::clicked, this, [this, action] { action->run(*this); });
         } else {
             button->setAttribute(Qt::WA_TransparentForMouseEvents);
         }
@@ -560,12 +538,12 @@ void CKeyloomDlg::AddCommandButtons() {
     for (const ControlText& caption : kCaptions) {
         m_controls[caption.control]->SetTextStyle(MainButtonTextStyle());
     }
-    m_controls[kProfileManagerControl]->SetTextStyle(MainButtonTextStyle());
-    m_controls[1134]->setEnabled(false);
+    m_controls[CONTROL_PROFILE_MANAGER]->SetTextStyle(MainButtonTextStyle());
+    m_controls[CONTROL_VERSION]->setEnabled(false);
     const ButtonSurfaces flipSurfaces = {m_keySurfaces.normal, m_keySurfaces.normal,
                                          m_keySurfaces.normal, m_keySurfaces.normal,
                                          m_keySurfaces.marked};
-    m_controls[kFlipIndicatorControl]->SetSurfaces(flipSurfaces);
+    m_controls[CONTROL_FLIP_INDICATOR]->SetSurfaces(flipSurfaces);
 }
 
 void CKeyloomDlg::AddArrows() {
@@ -663,10 +641,8 @@ void CKeyloomDlg::OnProfileChangedOnKeyboard() {
 }
 
 void CKeyloomDlg::OnCommand(uintptr_t command, intptr_t) {
-    for (const MenuCommand& item : kMenuCommands) {
-        if (item.command == command) {
-            item.action(*this);
-        }
+    if (const WindowAction* action = ActionOf(kMenuCommands, command)) {
+        action->run(*this);
     }
 }
 
@@ -681,8 +657,8 @@ void CKeyloomDlg::RequestKeySettings(int keyCode, int control, bool macroOnly) {
 
 void CKeyloomDlg::MarkProfileButtons() {
     const int active = m_session.context.activeProfileCache;
-    for (size_t i = 0; i < kProfileControls.size(); ++i) {
-        m_controls[kProfileControls[i]]->SetMarked(static_cast<int>(i) == active);
+    for (size_t i = 0; i < CONTROL_PROFILES.size(); ++i) {
+        m_controls[CONTROL_PROFILES[i]]->SetMarked(static_cast<int>(i) == active);
     }
 }
 
@@ -692,17 +668,17 @@ void CKeyloomDlg::ShowLightingRead() {
 }
 
 void CKeyloomDlg::MarkReportRateButtons() {
-    for (size_t i = 0; i < kReportRateControls.size(); ++i) {
-        m_controls[kReportRateControls[i]]->SetMarked(static_cast<int>(i) == m_reportRate);
+    for (size_t i = 0; i < CONTROL_REPORT_RATES.size(); ++i) {
+        m_controls[CONTROL_REPORT_RATES[i]]->SetMarked(static_cast<int>(i) == m_reportRate);
     }
 }
 
 void CKeyloomDlg::ApplyFlip() {
     const bool flip = ReadFlip() != 0;
-    for (const int control : kFlippedKeyControls) {
+    for (const int control : CONTROL_FLIPPED_KEYS) {
         m_keyboard->Button(control)->setEnabled(m_keyboard->Placed(control) && !flip);
     }
-    m_controls[kFlipIndicatorControl]->SetMarked(flip);
+    m_controls[CONTROL_FLIP_INDICATOR]->SetMarked(flip);
     PlaceArrowControl(m_arrows[0], SKIN_LEFT_ARROW, ArrowFaceSkinKey(true, flip));
     PlaceArrowControl(m_arrows[1], SKIN_RIGHT_ARROW, ArrowFaceSkinKey(false, flip));
 }

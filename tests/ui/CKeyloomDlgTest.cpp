@@ -18,14 +18,16 @@
 #include "platform/AppSettings.h"
 #include "session/ActiveProfile.h"
 #include "storage/SkinFile.h"
+#include "storage/SkinLayoutKeys.h"
 #include "support/TestEnvironment.h"
+#include "ui/MainWindowControls.h"
 
 namespace keyloom::test {
 namespace {
 
-constexpr int kKeyA = 1058;
-constexpr int kG3 = 1002;
-constexpr int kCloseButton = 1124;
+constexpr ScanCode kKeyA = 0x1E;
+constexpr ScanCode kKeyB = 0x30;
+constexpr int kG3 = 2;  // position among the G keys
 
 void RemoveSkinKey(const std::string& skinFile, const std::string& key) {
     std::ifstream in(skinFile);
@@ -126,7 +128,7 @@ TEST_F(MainWindowTest, SystemCloseHidesAndCloseButtonExits) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->Exited());
     QSignalSpy exited(window.get(), &CKeyloomDlg::exited);
-    window->Control(kCloseButton)->click();
+    window->Control(CONTROL_CLOSE)->click();
     EXPECT_TRUE(window->Exited());
     EXPECT_EQ(exited.count(), 1);
     EXPECT_EQ(trayShown, 0);
@@ -134,19 +136,19 @@ TEST_F(MainWindowTest, SystemCloseHidesAndCloseButtonExits) {
 
 TEST_F(MainWindowTest, AKeyMissingFromTheSkinIsDisabledAndOnePixel) {
     const std::string folder = CopyOfInstallation();
-    RemoveSkinKey(folder + "Skins/Main.ini", "KEY_01E");
+    RemoveSkinKey(folder + "Skins/Main.ini", KeyButtonSkinKey(kKeyA));
     Construct(folder);
-    CPngButton* key = window->Keyboard().Button(kKeyA);
+    CPngButton* key = window->Keyboard().Button(KeyControl(kKeyA));
     EXPECT_FALSE(key->isEnabled());
     EXPECT_EQ(key->size(), QSize(1, 1));
-    EXPECT_TRUE(window->Keyboard().Button(1075)->isEnabled());
+    EXPECT_TRUE(window->Keyboard().Button(KeyControl(kKeyB))->isEnabled());
 }
 
 TEST_F(MainWindowTest, InBankBG3EditsSlotEleven) {
     Start();
     ASSERT_EQ(ZozSim_PressBankKey(), 1);
     ASSERT_TRUE(Eventually([this] { return session->channels.MacroKeyBank() == 1; }));
-    window->Keyboard().Button(kG3)->click();
+    window->Keyboard().Button(GKeyButtons()[kG3].control)->click();
     ASSERT_FALSE(window->KeySettingsRequests().empty());
     EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x10B);
     window->OnMacroButton();
@@ -157,17 +159,17 @@ TEST_F(MainWindowTest, InBankBG3EditsSlotEleven) {
 TEST_F(MainWindowTest, InTheLightingViewKeysPaintAndOnlyGKeysOpenTheKeySettings) {
     Start();
     window->LightingModel().view = true;
-    window->Keyboard().Button(kKeyA)->click();
-    window->Keyboard().Button(1174)->click();
+    window->Keyboard().Button(KeyControl(kKeyA))->click();
+    window->Keyboard().Button(FN_CONTROL)->click();
     EXPECT_TRUE(window->KeySettingsRequests().empty());
-    window->Keyboard().Button(kG3)->click();
+    window->Keyboard().Button(GKeyButtons()[kG3].control)->click();
     ASSERT_EQ(window->KeySettingsRequests().size(), 1u);
     EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x102);
 
     window->LightingModel().view = false;
-    window->Keyboard().Button(1174)->click();
+    window->Keyboard().Button(FN_CONTROL)->click();
     EXPECT_EQ(window->KeySettingsRequests().size(), 1u);
-    window->Keyboard().Button(kKeyA)->click();
+    window->Keyboard().Button(KeyControl(kKeyA))->click();
     ASSERT_EQ(window->KeySettingsRequests().size(), 2u);
     EXPECT_EQ(window->KeySettingsRequests().back().keyCode, 0x1E);
 }
@@ -223,7 +225,7 @@ TEST_F(MainWindowTest, FlipValueSevenTogglesToZero) {
     EXPECT_EQ(GetAppSetting(kTitle, "PROFILES", "Flip", ""), "0");
     window->OnFlipButton();
     EXPECT_EQ(GetAppSetting(kTitle, "PROFILES", "Flip", ""), "1");
-    EXPECT_FALSE(window->Keyboard().Button(1010)->isEnabled());
+    EXPECT_FALSE(window->Keyboard().Button(CONTROL_FLIPPED_KEYS.front())->isEnabled());
 }
 
 TEST_F(MainWindowTest, AMissingHoverPictureDoesNotStopTheStart) {
@@ -231,7 +233,7 @@ TEST_F(MainWindowTest, AMissingHoverPictureDoesNotStopTheStart) {
     std::filesystem::remove(folder + "Skins/main_over.jpg");
     Start(folder);
     EXPECT_TRUE(window->Port().InitComplete());
-    EXPECT_TRUE(window->Keyboard().Button(kKeyA)->isEnabled());
+    EXPECT_TRUE(window->Keyboard().Button(KeyControl(kKeyA))->isEnabled());
 }
 
 TEST_F(MainWindowTest, WithoutAKeyboardTheWindowStaysHiddenAndOpenOnlyPrompts) {
@@ -297,17 +299,17 @@ TEST_F(MainWindowTest, LanguageMessageRelabelsTheWindowAndItsMenus) {
     Start();
     window->HandleMessage(UM_LANGUAGE, TAG_LANG, 1);
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Keyloom 键盘设置"));
-    EXPECT_EQ(window->Control(1135)->text(), QString::fromUtf8("配置 1"));
+    EXPECT_EQ(window->Control(CONTROL_PROFILE_1)->text(), QString::fromUtf8("配置 1"));
     window->HandleMessage(UM_LANGUAGE, TAG_LANG, 0);
-    EXPECT_EQ(window->Control(1135)->text(), "Profile 1");
+    EXPECT_EQ(window->Control(CONTROL_PROFILE_1)->text(), "Profile 1");
 }
 
 TEST_F(MainWindowTest, HelpAndLinkButtonsOpenTheirPages) {
     Start();
-    window->Control(1122)->click();
+    window->Control(CONTROL_HELP)->click();
     QTest::keyClick(window.get(), Qt::Key_F1);
-    window->Control(1121)->click();
-    window->Control(1220)->click();
+    window->Control(CONTROL_SKIN_LINK)->click();
+    window->Control(CONTROL_COMMUNITY_LINK)->click();
     ASSERT_EQ(opened.size(), 4u);
     EXPECT_EQ(opened[0], std::string(KEYLOOM_BIN_DIR) + "Help/index.html");
     EXPECT_EQ(opened[1], opened[0]);
@@ -318,7 +320,7 @@ TEST_F(MainWindowTest, HelpAndLinkButtonsOpenTheirPages) {
 TEST_F(MainWindowTest, ProfileManagerButtonAsksForTheProfileManager) {
     Start();
     QSignalSpy asked(window.get(), &CKeyloomDlg::OpenProfileManager);
-    window->Control(1005)->click();
+    window->Control(CONTROL_PROFILE_MANAGER)->click();
     EXPECT_EQ(asked.count(), 1);
 }
 

@@ -66,6 +66,8 @@ class MainWindowTest : public SimKeyboardTest {
     CKeyloomDlg& Start(const std::string& folder = KEYLOOM_BIN_DIR);
     // A copy of the installation's skins and language files to change.
     static std::string CopyOfInstallation();
+    // The control id of the key button of a key.
+    static int KeyControl(ScanCode code);
 
     // Handles window events until the condition holds; whether it did within the limit.
     template <typename Condition>

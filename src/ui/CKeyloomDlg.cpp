@@ -167,7 +167,7 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
     m_busyPicture.hide();
     setWindowIcon(TrayIconPicture(TRAY_ICON_NO_KEYBOARD));
     setWindowTitle(Text("MAIN_CAPTION"));
-    ShowApplyEnabled(false);
+    SetApplyEnabled(false);
 }
 
 CKeyloomDlg::~CKeyloomDlg() {
@@ -261,31 +261,31 @@ intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t
     return result;
 }
 
-void CKeyloomDlg::ShowApplyEnabled(bool enabled) {
+void CKeyloomDlg::SetApplyEnabled(bool enabled) {
     Control(CONTROL_APPLY)->setEnabled(enabled);
 }
 
-void CKeyloomDlg::HideMainWindow() {
+void CKeyloomDlg::HideWindow() {
     hide();
 }
 
-void CKeyloomDlg::ShowTrayIcon(int iconId) {
+void CKeyloomDlg::SetTrayIcon(int iconId) {
     m_tray.SetIcon(iconId);
 }
 
-void CKeyloomDlg::ShowBusyPicture(bool visible) {
+void CKeyloomDlg::SetBusyPictureVisible(bool visible) {
     m_busyFrame = 0;
     m_busyPicture.setPixmap(QPixmap(QString::fromStdString(SkinsFolder(m_session) + "jdt1.bmp")));
     m_busyPicture.setVisible(visible);
 }
 
-void CKeyloomDlg::ShowProfileCaption(const QString& caption, const QString& tooltip) {
+void CKeyloomDlg::SetProfileCaption(const QString& caption, const QString& tooltip) {
     CPngButton* button = Control(CONTROL_PROFILE_MANAGER);
     button->setText(caption);
     button->SetTip(tooltip, true);
 }
 
-void CKeyloomDlg::RedrawMarks() {
+void CKeyloomDlg::RedrawKeyMarks() {
     const int profile = GetActiveProfile(m_session);
     const int bank = m_session.channels.MacroKeyBank();
     const TextLookup text = [this](const std::string& key) { return SessionText(m_session, key); };
@@ -363,7 +363,7 @@ void CKeyloomDlg::OnDefaultButton() {
             (void)WriteDefaultLighting(lighting);  // unchecked, as above
         }
     });
-    RedrawMarks();
+    RedrawKeyMarks();
 }
 
 void CKeyloomDlg::OnFlipButton() {
@@ -396,7 +396,7 @@ void CKeyloomDlg::OnRestore() {
     if (const auto path = m_services.files.ChooseBackupToOpen()) {
         // A refused or unwritten backup has told the user already.
         (void)ImportProfileFile(m_session, *path);
-        RedrawMarks();
+        RedrawKeyMarks();
     }
 }
 
@@ -565,7 +565,7 @@ void CKeyloomDlg::OnInit(uintptr_t, intptr_t) {
     m_tray.Create(TRAY_ICON_NO_KEYBOARD);
     UpdateProfileCaption(m_session);
     m_port.SetInitComplete(true);
-    HideMainWindow();
+    HideWindow();
 }
 
 void CKeyloomDlg::OnOpen(uintptr_t, intptr_t) {
@@ -594,7 +594,7 @@ void CKeyloomDlg::OnLanguage(uintptr_t, intptr_t slot) {
 }
 
 void CKeyloomDlg::OnBankChanged(uintptr_t, intptr_t) {
-    RedrawMarks();
+    RedrawKeyMarks();
 }
 
 void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
@@ -602,12 +602,12 @@ void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
     LightingContext lighting = Lighting();
     (void)ReadLightingState(lighting);  // a failed read keeps the values shown
     ShowLightingRead();
-    RedrawMarks();
+    RedrawKeyMarks();
 }
 
 void CKeyloomDlg::OnDeviceGone(uintptr_t, intptr_t) {
     CloseModalChildren(this);
-    HideMainWindow();
+    HideWindow();
 }
 
 void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
@@ -637,7 +637,7 @@ void CKeyloomDlg::OnProfileChangedOnKeyboard() {
     (void)FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
     MarkProfileButtons();
     ShowLightingRead();
-    RedrawMarks();
+    RedrawKeyMarks();
 }
 
 void CKeyloomDlg::OnCommand(uintptr_t command, intptr_t) {

@@ -82,14 +82,14 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
 
     // WindowSurface
     intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
-    void ShowApplyEnabled(bool enabled) override;
-    void HideMainWindow() override;
-    void ShowTrayIcon(int iconId) override;
-    void ShowBusyPicture(bool visible) override;
-    void ShowProfileCaption(const QString& caption, const QString& tooltip) override;
-    void RedrawMarks() override;
-    bool KeyEditorIsOpen() const override { return false; }
-    bool ProfileManagerChanged() const override { return false; }
+    void SetApplyEnabled(bool enabled) override;
+    void HideWindow() override;
+    void SetTrayIcon(int iconId) override;
+    void SetBusyPictureVisible(bool visible) override;
+    void SetProfileCaption(const QString& caption, const QString& tooltip) override;
+    void RedrawKeyMarks() override;
+    bool KeyEditorOpen() const override { return false; }
+    bool ProfileManagerHasChanges() const override { return false; }
     bool MainWindowShown() const override { return isVisible(); }
 
     // The buttons' actions, as their clicks run them.

@@ -254,7 +254,7 @@ TEST_F(MainWindowTest, WithoutAKeyboardTheWindowStaysHiddenAndOpenOnlyPrompts) {
 
 TEST_F(MainWindowTest, BusyAnimationWrapsFromFrameNineToZero) {
     Construct();
-    window->ShowBusyPicture(true);
+    window->SetBusyPictureVisible(true);
     std::vector<int> frames;
     for (int tick = 0; tick < 11; ++tick) {
         window->HandleMessage(MSG_TIMER, TIMER_BUSY, 0);

@@ -56,6 +56,7 @@ class CountingTrayArea final : public TrayArea {
 class MainWindowTest : public SimKeyboardTest {
   protected:
     static constexpr const char* kTitle = "KeyloomTest";
+    static constexpr ScanCode kKeyA = 0x1E;
 
     void SetUp() override;
     void TearDown() override;

@@ -46,6 +46,9 @@ struct KeySettingsRequest {
 // The main window: the keyboard picture with its buttons, the profile, report-rate and other
 // buttons around it, the tray icon and the window's life from start-up to exit. Its handlers call
 // the core and redraw.
+// Its members are defined by concern: CKeyloomDlgKeyboard.cpp the keyboard area,
+// CKeyloomDlgButtons.cpp the button bar and menus, CKeyloomDlgMessages.cpp the window's messages
+// and exit, CKeyloomDlg.cpp the construction and what they share.
 class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDisplay {
     Q_OBJECT
 
@@ -82,14 +85,14 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
 
     // WindowSurface
     intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
-    void ShowApplyEnabled(bool enabled) override;
-    void HideMainWindow() override;
-    void ShowTrayIcon(int iconId) override;
-    void ShowBusyPicture(bool visible) override;
-    void ShowProfileCaption(const QString& caption, const QString& tooltip) override;
-    void RedrawMarks() override;
-    bool KeyEditorIsOpen() const override { return false; }
-    bool ProfileManagerChanged() const override { return false; }
+    void SetApplyEnabled(bool enabled) override;
+    void HideWindow() override;
+    void SetTrayIcon(int iconId) override;
+    void SetBusyPictureVisible(bool visible) override;
+    void SetProfileCaption(const QString& caption, const QString& tooltip) override;
+    void RedrawKeyMarks() override;
+    bool KeyEditorOpen() const override { return false; }
+    bool ProfileManagerHasChanges() const override { return false; }
     bool MainWindowShown() const override { return isVisible(); }
 
     // The buttons' actions, as their clicks run them.
@@ -134,12 +137,38 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void SetKeyFrame(int control, bool on, Color color) override;
     void FillPresetBox(std::span<const std::string>) override {}
 
+    // The path of a file in the skins folder.
+    static std::string SkinPath(const KeyboardSession& session, const std::string& name);
     void LoadSurfaces();
-    void AddCommandButtons();
     void AddArrows();
+    // The text of a language key in the current language, or in the language of `slot`.
     QString Text(const char* key) const;
+    QString LanguageText(const char* key, int slot) const;
+    // The menus' texts and where their commands go.
+    CommandMenu::TextSource MenuTexts();
+    CommandMenu::CommandHandler MenuCommands();
     LightingContext Lighting();
 
+    // The keyboard area.
+    void RequestKeySettings(int keyCode, int control, bool macroOnly);
+    // The marks and tooltips of the key buttons and of the bank's G keys.
+    void ShowAssignments(int profile, int bank);
+
+    // The button bar and the menus.
+    void AddCommandButtons();
+    // The captions and tooltips of the buttons in the language of `slot`.
+    void LabelButtons(int slot);
+    void MarkProfileButtons();
+    void MarkReportRateButtons();
+    // Reads the lighting state of the selected profile and shows its report rate.
+    void ReadLighting();
+    // The report rate read with the lighting state.
+    void ShowLightingRead();
+    void ApplyFlip();
+    int ReadFlip() const;
+    void OnCommand(uintptr_t command, intptr_t);
+
+    // The window's messages and its exit.
     void OnInit(uintptr_t, intptr_t);
     void OnOpen(uintptr_t, intptr_t);
     void OnKill(uintptr_t, intptr_t);
@@ -148,20 +177,14 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void OnProfileReload(uintptr_t, intptr_t);
     void OnDeviceGone(uintptr_t, intptr_t);
     void OnTimer(uintptr_t id, intptr_t);
-    void OnCommand(uintptr_t command, intptr_t);
     void OnSessionChange(uintptr_t event, intptr_t);
     // The keyboard's new active profile was read: the window and its lighting follow it.
     void OnProfileChangedOnKeyboard();
-
-    void RequestKeySettings(int keyCode, int control, bool macroOnly);
-
-    void MarkProfileButtons();
-    void MarkReportRateButtons();
-    // The report rate read with the lighting state.
-    void ShowLightingRead();
-    void ApplyFlip();
-    int ReadFlip() const;
+    // The busy animation's frame m_busyFrame.
+    void ShowBusyFrame();
     void ReleaseWindowThings();
+    // The profile and device image are freed once no thread uses them any more.
+    void ReleaseProfileData();
 
     KeyboardSession& m_session;
     MainWindowServices m_services;

@@ -1,18 +1,11 @@
 #include "ui/CTrayIcon.h"
 
-#include <array>
-
+#include "ui/MainWindowControls.h"
 #include "ui/TrayIcons.h"
 
 namespace keyloom {
 
 namespace {
-
-constexpr std::array kTrayMenuItems = {
-    CommandMenuItem{TRAY_CMD_OPEN, "MENU_11"},
-    CommandMenuItem{TRAY_CMD_ABOUT, "MENU_22"},
-    CommandMenuItem{TRAY_CMD_EXIT, "MENU_33"},
-};
 
 constexpr const char* kTrayToolTipKey = "KEYBOARD_TRAY_DESC";
 
@@ -22,13 +15,13 @@ CTrayIcon::CTrayIcon(std::unique_ptr<TrayArea> area, TextSource text, CommandHan
     : m_area(std::move(area)),
       m_text(std::move(text)),
       m_onCommand(std::move(onCommand)),
-      m_menu(kTrayMenuItems, m_text, m_onCommand) {
+      m_menu(MENU_TRAY_ITEMS, m_text, m_onCommand) {
     // The first item, Open, is the default one: bold, and what a double click does.
     QFont bold = m_menu.actions().front()->font();
     bold.setBold(true);
     m_menu.actions().front()->setFont(bold);
     m_menu.Localise();
-    m_area->OnDoubleClick([this] { m_onCommand(kTrayMenuItems.front().command); });
+    m_area->OnDoubleClick([this] { m_onCommand(MENU_TRAY_ITEMS.front().command); });
 }
 
 bool CTrayIcon::Create(int iconId) {

@@ -8,11 +8,6 @@
 
 namespace keyloom {
 
-// Commands of the tray menu.
-inline constexpr int TRAY_CMD_OPEN = 32771;
-inline constexpr int TRAY_CMD_ABOUT = 32773;
-inline constexpr int TRAY_CMD_EXIT = 32774;
-
 // The tool's icon in the notification area with its menu (Open, About, Exit). The menu's texts
 // are read from the language files each time it opens; a chosen item, and a double click as
 // Open, go to the command handler. Every operation does nothing until the icon is created.

@@ -3,6 +3,7 @@
 #include "model/KeyButtonTable.h"
 #include "storage/SkinLayoutKeys.h"
 #include "ui/MainButtonStyle.h"
+#include "ui/MainWindowControls.h"
 
 namespace keyloom {
 
@@ -20,7 +21,7 @@ KeyboardView::KeyboardView(CBaseDialog& dialog, std::function<void(int control)>
         }
         ++number;
     }
-    AddButton(FN_CONTROL, "KEY_FN");
+    AddButton(FN_CONTROL, SKIN_FN_KEY);
 }
 
 CPngButton* KeyboardView::Button(int control) const {

@@ -12,7 +12,6 @@
 namespace keyloom {
 
 inline constexpr int G_KEY_BUTTONS_ENABLED = 5;  // G6 to G9 stay disabled
-inline constexpr int G9_CONTROL = 1143;
 
 // The keyboard picture of the main window: the 105 key buttons, G1 to G9 and Fn, placed from the
 // skin file, with their marks, tooltips and lighting frames.

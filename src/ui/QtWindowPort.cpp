@@ -72,30 +72,30 @@ MessageAnswer QtWindowPort::ShowMessage(const std::string& languageKey, const st
 
 void QtWindowPort::SetApplyEnabled(bool enabled) {
     applyEnabled_ = enabled;
-    RunAndWait([this, enabled] { surface_.ShowApplyEnabled(enabled); });
+    RunAndWait([this, enabled] { surface_.SetApplyEnabled(enabled); });
 }
 
 void QtWindowPort::HideWindow() {
-    RunAndWait([this] { surface_.HideMainWindow(); });
+    RunAndWait([this] { surface_.HideWindow(); });
 }
 
 void QtWindowPort::SetTrayIcon(int iconId) {
-    RunAndWait([this, iconId] { surface_.ShowTrayIcon(iconId); });
+    RunAndWait([this, iconId] { surface_.SetTrayIcon(iconId); });
 }
 
 void QtWindowPort::SetBusyPictureVisible(bool visible) {
-    RunAndWait([this, visible] { surface_.ShowBusyPicture(visible); });
+    RunAndWait([this, visible] { surface_.SetBusyPictureVisible(visible); });
 }
 
 void QtWindowPort::SetProfileCaption(const std::string& caption, const std::string& tooltip) {
     RunAndWait([&] {
-        surface_.ShowProfileCaption(QString::fromStdString(caption),
-                                    QString::fromStdString(tooltip));
+        surface_.SetProfileCaption(QString::fromStdString(caption),
+                                   QString::fromStdString(tooltip));
     });
 }
 
 void QtWindowPort::RedrawKeyMarks() {
-    RunAndWait([this] { surface_.RedrawMarks(); });
+    RunAndWait([this] { surface_.RedrawKeyMarks(); });
 }
 
 bool QtWindowPort::TimerActive(uint32_t id) const {

@@ -43,8 +43,8 @@ class QtWindowPort final : public QObject, public WindowPort {
     void SetBusyPictureVisible(bool visible) override;
     void SetProfileCaption(const std::string& caption, const std::string& tooltip) override;
     void RedrawKeyMarks() override;
-    bool KeyEditorOpen() const override { return surface_.KeyEditorIsOpen(); }
-    bool ProfileManagerHasChanges() const override { return surface_.ProfileManagerChanged(); }
+    bool KeyEditorOpen() const override { return surface_.KeyEditorOpen(); }
+    bool ProfileManagerHasChanges() const override { return surface_.ProfileManagerHasChanges(); }
 
     // Whether a timer of this id is armed.
     bool TimerActive(uint32_t id) const;

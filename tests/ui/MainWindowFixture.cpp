@@ -4,6 +4,7 @@
 
 #include "ZozOdiz.h"
 #include "controls/WidgetTestSupport.h"
+#include "model/KeyButtonTable.h"
 #include "session/TransportCallback.h"
 #include "support/TestEnvironment.h"
 
@@ -56,6 +57,10 @@ std::string MainWindowTest::CopyOfInstallation() {
         fs::copy_file(fs::path(KEYLOOM_BIN_DIR) / file, copy / file);
     }
     return copy.string() + "/";
+}
+
+int MainWindowTest::KeyControl(ScanCode code) {
+    return KeyButtons()[static_cast<size_t>(KeyButtonIndexOfScanCode(code))].control;
 }
 
 }  // namespace keyloom::test

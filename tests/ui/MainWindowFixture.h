@@ -56,6 +56,7 @@ class CountingTrayArea final : public TrayArea {
 class MainWindowTest : public SimKeyboardTest {
   protected:
     static constexpr const char* kTitle = "KeyloomTest";
+    static constexpr ScanCode kKeyA = 0x1E;
 
     void SetUp() override;
     void TearDown() override;
@@ -66,6 +67,8 @@ class MainWindowTest : public SimKeyboardTest {
     CKeyloomDlg& Start(const std::string& folder = KEYLOOM_BIN_DIR);
     // A copy of the installation's skins and language files to change.
     static std::string CopyOfInstallation();
+    // The control id of the key button of a key.
+    static int KeyControl(ScanCode code);
 
     // Handles window events until the condition holds; whether it did within the limit.
     template <typename Condition>

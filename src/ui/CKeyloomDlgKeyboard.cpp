@@ -1,0 +1,75 @@
+#include "ui/CKeyloomDlg.h"
+
+#include "model/KeyButtonTable.h"
+#include "model/KeyNames.h"
+#include "model/MacroList.h"
+#include "session/ActiveProfile.h"
+#include "session/LanguageMessage.h"
+#include "session/UserLighting.h"
+#include "ui/MainWindowControls.h"
+
+namespace keyloom {
+
+void CKeyloomDlg::OnKeyClicked(int control) {
+    const int gKey = KeyboardView::GKeyPosition(control);
+    if (gKey >= 0) {
+        RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), gKey), control,
+                           control == CONTROL_G9);
+        return;
+    }
+    if (m_lighting.view) {
+        LightingContext lighting = Lighting();
+        // Lighting writes go unchecked: the next read shows what the keyboard took.
+        (void)PaintKey(lighting, control);
+        return;
+    }
+    const int index = LightingButtonIndexOfControl(control);
+    if (index >= 0 && static_cast<size_t>(index) < KEY_BUTTON_COUNT) {
+        RequestKeySettings(IndexOfScanCode(KeyButtons()[static_cast<size_t>(index)].code), control,
+                           false);
+    }
+}
+
+void CKeyloomDlg::RequestKeySettings(int keyCode, int control, bool macroOnly) {
+    m_keyRequests.push_back({keyCode, control, macroOnly});
+    emit OpenKeySettings(keyCode);
+}
+
+void CKeyloomDlg::RedrawKeyMarks() {
+    const int profile = GetActiveProfile(m_session);
+    const int bank = m_session.channels.MacroKeyBank();
+    ShowAssignments(profile, bank);
+    m_keyboard->ShowGKeyMarks(CurrentGKeyMarks(m_session));
+    Control(CONTROL_BANK_INDICATOR)->SetMarked(bank != 0);
+    ApplyFlip();
+}
+
+void CKeyloomDlg::ShowAssignments(int profile, int bank) {
+    const TextLookup text = [this](const std::string& key) { return SessionText(m_session, key); };
+    const MacroNameLookup macroName = [this](uint32_t id) {
+        const MacroRecord* macro = FindMacroById(m_session.profile.macros, id);
+        return macro != nullptr ? macro->Name() : std::string();
+    };
+    std::lock_guard lock(m_session.context.profileLock);
+    const AssignmentTable table = m_session.profile.Assignments();
+    for (const KeyButton& key : KeyButtons()) {
+        m_keyboard->ShowKey(
+            key.code,
+            DescribeAssignment(KeyNameOfScanCode(key.code, text),
+                               table.EntryOf(profile, IndexOfScanCode(key.code)), text, macroName));
+    }
+    for (int position = 0; position < G_KEYS_PER_BANK; ++position) {
+        m_keyboard->ShowGKey(
+            position,
+            DescribeAssignment(GKeyTitle(position),
+                               table.EntryOf(profile, GKeySlot(bank, position)), text, macroName));
+    }
+}
+
+void CKeyloomDlg::SetKeyFrame(int control, bool on, Color color) {
+    if (CPngButton* button = m_keyboard->Button(control)) {
+        button->SetOutline(color, OUTLINE_STRENGTH_MAX / 2, on);
+    }
+}
+
+}  // namespace keyloom

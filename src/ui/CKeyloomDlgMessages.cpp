@@ -1,0 +1,235 @@
+#include "ui/CKeyloomDlg.h"
+
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <future>
+
+#include "controls/ModalChildren.h"
+#include "session/ActiveProfile.h"
+#include "session/LightingOperations.h"
+#include "session/SessionMessages.h"
+#include "session/TransportCallback.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr uint32_t kPreviewPeriod = 50;
+constexpr int kBusyFrames = 10;
+
+// Runs `wait` on a thread of its own while the window thread keeps handling the calls that the
+// waited-for threads make, so that none of them stays blocked on the window.
+void WaitHandlingEvents(const std::function<void()>& wait) {
+    std::future<void> done = std::async(std::launch::async, wait);
+    while (done.wait_for(std::chrono::milliseconds(1)) != std::future_status::ready) {
+        QCoreApplication::processEvents();
+    }
+}
+
+}  // namespace
+
+intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+    struct MessageHandler {
+        uint32_t message;
+        std::optional<uint32_t> tag;
+        void (CKeyloomDlg::*handle)(uintptr_t wParam, intptr_t lParam);
+    };
+    static const std::array kHandlers = {
+        MessageHandler{UM_INIT, TAG_INIT, &CKeyloomDlg::OnInit},
+        MessageHandler{UM_OPEN, TAG_OPEN, &CKeyloomDlg::OnOpen},
+        MessageHandler{UM_KILL, TAG_KILL, &CKeyloomDlg::OnKill},
+        MessageHandler{UM_LANGUAGE, TAG_LANG, &CKeyloomDlg::OnLanguage},
+        MessageHandler{UM_BANK_CHANGED, TAG_BANK, &CKeyloomDlg::OnBankChanged},
+        MessageHandler{UM_PROFILE_RELOAD, TAG_PROF, &CKeyloomDlg::OnProfileReload},
+        MessageHandler{UM_DEVICE_GONE, std::nullopt, &CKeyloomDlg::OnDeviceGone},
+        MessageHandler{MSG_TIMER, std::nullopt, &CKeyloomDlg::OnTimer},
+        MessageHandler{MSG_COMMAND, std::nullopt, &CKeyloomDlg::OnCommand},
+        MessageHandler{MSG_SESSION_CHANGE, std::nullopt, &CKeyloomDlg::OnSessionChange},
+    };
+    const intptr_t result = HandleSessionMessage(m_session, message, wParam, lParam);
+    if (message == MSG_TIMER && wParam == TIMER_PROFILE_CHANGED && result == 1) {
+        OnProfileChangedOnKeyboard();
+    }
+    for (const MessageHandler& handler : kHandlers) {
+        if (handler.message == message && (!handler.tag || *handler.tag == wParam)) {
+            (this->*handler.handle)(wParam, lParam);
+        }
+    }
+    return result;
+}
+
+void CKeyloomDlg::OnInit(uintptr_t, intptr_t) {
+    m_tray.Create(TRAY_ICON_NO_KEYBOARD);
+    UpdateProfileCaption(m_session);
+    m_port.SetInitComplete(true);
+    HideWindow();
+}
+
+void CKeyloomDlg::OnOpen(uintptr_t, intptr_t) {
+    OnShow();
+}
+
+void CKeyloomDlg::OnKill(uintptr_t, intptr_t) {
+    Exit();
+}
+
+void CKeyloomDlg::OnLanguage(uintptr_t, intptr_t slot) {
+    const int language = static_cast<int>(slot);
+    if (m_about) {
+        m_about->ApplyLanguage(language);
+    }
+    LabelButtons(language);
+    setWindowTitle(LanguageText("MAIN_CAPTION", language));
+}
+
+void CKeyloomDlg::OnBankChanged(uintptr_t, intptr_t) {
+    RedrawKeyMarks();
+}
+
+void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
+    MarkProfileButtons();
+    ReadLighting();
+    RedrawKeyMarks();
+}
+
+void CKeyloomDlg::OnDeviceGone(uintptr_t, intptr_t) {
+    CloseModalChildren(this);
+    HideWindow();
+}
+
+void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
+    switch (id) {
+        case TIMER_BUSY:
+            m_busyFrame = (m_busyFrame + 1) % kBusyFrames;
+            ShowBusyFrame();
+            break;
+        case TIMER_PREVIEW:
+            m_port.KillTimer(TIMER_PREVIEW);
+            m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
+            break;
+        case TIMER_LIGHTING_CHANGED:
+            ReadLighting();
+            break;
+        default:
+            break;
+    }
+}
+
+void CKeyloomDlg::OnProfileChangedOnKeyboard() {
+    LightingContext lighting = Lighting();
+    // A lighting read that fails keeps the values shown.
+    (void)FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
+    MarkProfileButtons();
+    ShowLightingRead();
+    RedrawKeyMarks();
+}
+
+void CKeyloomDlg::OnSessionChange(uintptr_t event, intptr_t) {
+    m_away.OnSessionChange(static_cast<uint32_t>(event));
+}
+
+void CKeyloomDlg::SetBusyPictureVisible(bool visible) {
+    m_busyFrame = 0;
+    ShowBusyFrame();
+    m_busyPicture.setVisible(visible);
+}
+
+void CKeyloomDlg::ShowBusyFrame() {
+    const std::string picture = "jdt" + std::to_string(m_busyFrame + 1) + ".bmp";
+    m_busyPicture.setPixmap(QPixmap(QString::fromStdString(SkinPath(m_session, picture))));
+}
+
+void CKeyloomDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            return;
+        case Qt::Key_F1:
+            event->accept();
+            OnHelp();
+            return;
+        default:
+            CBaseDialog::keyPressEvent(event);
+    }
+}
+
+void CKeyloomDlg::keyReleaseEvent(QKeyEvent* event) {
+    event->accept();
+}
+
+void CKeyloomDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    OnCancel();
+}
+
+// A skinned window has no frame of the window system's, so the background offers its menu.
+void CKeyloomDlg::contextMenuEvent(QContextMenuEvent* event) {
+    if (childAt(event->pos()) != nullptr) {
+        event->ignore();
+        return;
+    }
+    m_systemMenu.popup(event->globalPos());
+}
+
+void CKeyloomDlg::reject() {
+    OnCancel();
+}
+
+void CKeyloomDlg::Exit() {
+    if (m_exiting) {
+        return;
+    }
+    m_exiting = true;
+    hide();
+    ReleaseWindowThings();
+    emit exited();
+    // Inside a modal loop the threads may wait for the box that loop shows; the rest of the
+    // cleanup then follows once the loops have ended.
+    if (!ModalLoopRunning()) {
+        FinishExit();
+    }
+}
+
+void CKeyloomDlg::FinishExit() {
+    if (m_exited) {
+        return;
+    }
+    if (!m_exiting) {
+        m_exiting = true;
+        ReleaseWindowThings();
+    }
+    delete m_about;
+    WaitHandlingEvents([this] {
+        AttachKeyboardSession(nullptr);
+        WaitForSessionThreads(m_session);
+    });
+    ReleaseProfileData();
+    m_exited = true;
+}
+
+// Other threads stop reaching the window and give up waiting for it, and every box and dialog
+// above it is answered with its cancel button.
+void CKeyloomDlg::ReleaseWindowThings() {
+    m_session.ending = true;
+    m_port.Close();
+    CloseModalChildren(this);
+    m_mainEvents.Close();
+    m_tray.Remove();
+    m_port.SetApplyEnabled(false);
+}
+
+void CKeyloomDlg::ReleaseProfileData() {
+    {
+        std::lock_guard lock(m_session.context.profileLock);
+        m_session.profile = WorkingProfile{};
+    }
+    std::lock_guard lock(m_session.context.deviceImageLock);
+    m_session.deviceImage = DeviceImage{};
+}
+
+}  // namespace keyloom

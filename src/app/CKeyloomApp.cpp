@@ -69,6 +69,11 @@ int CKeyloomApp::InitInstance() {
     CKeyloomDlg window(
         session, {prompter, files, std::make_unique<SystemTrayArea>(), UserDataFolder::OfThisUser(),
                   [](const std::string& pathOrUrl) { OpenDocument(pathOrUrl); }});
+    if (window.SkinFailed()) {
+        LogError("the main window's skin pictures cannot be loaded from " + ExecutableFolder() +
+                 "Skins/");
+        return 0;
+    }
     QObject::connect(&window, &CKeyloomDlg::exited, &application, &QApplication::quit);
     window.Initialise();
     const InstanceChannelServer channel(

@@ -64,7 +64,6 @@ int Backup(CtlSession& ctl, const std::string& path) {
     if (ReloadFromKeyboard(session, 0) != 1) {
         return Fail("the keyboard's profiles could not be read");
     }
-    std::lock_guard lock(session.context.profileLock);
     if (ExportProfileFile(session, path) != 1) {
         return Fail(("cannot write " + path).c_str());
     }

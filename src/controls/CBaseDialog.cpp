@@ -17,19 +17,12 @@ namespace keyloom {
 
 namespace {
 
-constexpr int kSkinFailureExitCode = 0;
-
 // The outline's runs are turned into a region this many rectangles at a time.
 constexpr size_t kRectsPerBatch = 2000;
 
 // Qt takes an empty mask for "no mask"; a mask that lies wholly outside the window hides all of
 // it, as an outline picture without a single window pixel asks.
 const QRegion kNothingShown(-1, -1, 1, 1);
-
-CBaseDialog::ExitFunction& ExitProcess() {
-    static CBaseDialog::ExitFunction exit = [](int exitCode) { std::exit(exitCode); };
-    return exit;
-}
 
 std::vector<OutlineRun> RunsOf(const QImage& mask) {
     const QImage rgb = mask.convertToFormat(QImage::Format_RGB32);
@@ -62,10 +55,6 @@ QRegion ShapeOf(const QImage& mask) {
 }
 
 }  // namespace
-
-CBaseDialog::ExitFunction CBaseDialog::SetExitFunction(ExitFunction exit) {
-    return std::exchange(ExitProcess(), std::move(exit));
-}
 
 QImage CBaseDialog::RenderSurface(const std::string& path) {
     return QImage(QString::fromStdString(path))
@@ -141,7 +130,7 @@ void CBaseDialog::LoadSkin() {
     QImage background = LoadPicture(screen.main);
     const QImage mask = LoadPicture(screen.mask);
     if (background.isNull() || mask.isNull()) {
-        ExitProcess()(kSkinFailureExitCode);
+        m_skinFailed = true;
         return;
     }
     m_background = std::move(background);

@@ -23,12 +23,6 @@ class CBaseDialog : public QDialog {
     Q_OBJECT
 
   public:
-    // Ends the process when a dialog's background or outline picture cannot be loaded.
-    using ExitFunction = std::function<void(int exitCode)>;
-
-    // Replaces the exit function (by default std::exit) and returns the one it replaces.
-    static ExitFunction SetExitFunction(ExitFunction exit);
-
     // A picture made ready to be drawn from; an empty surface when the file is missing or
     // cannot be decoded.
     static QImage RenderSurface(const std::string& path);
@@ -37,6 +31,9 @@ class CBaseDialog : public QDialog {
     explicit CBaseDialog(const std::string& skinFile, QWidget* parent = nullptr);
 
     const CIniFile& SkinFile() const { return m_skinFile; }
+    // Whether the background or outline picture could not be loaded: a window without them
+    // cannot be shown, and the program ends quietly (exit code 0).
+    bool SkinFailed() const { return m_skinFailed; }
 
     // The part of the dialog that its outline picture keeps.
     const QRegion& WindowShape() const { return m_shape; }
@@ -71,6 +68,7 @@ class CBaseDialog : public QDialog {
     CIniFile m_skinFile;
     std::filesystem::path m_skinFolder;
     QImage m_background;
+    bool m_skinFailed = false;
     QRegion m_shape;
     ButtonSurfaces m_stateSurfaces;
     ButtonSurfaces m_arrowSurfaces;

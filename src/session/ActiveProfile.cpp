@@ -21,9 +21,6 @@ constexpr char kNoProfileText[] = "DEFAULT_PROFILE_NAME";
 constexpr char kCaptionTipText[] = "PROFILE_TIP";
 constexpr char kSelectFailedText[] = "PROFILE_SELECT_FAILED";
 
-// Set while the question about pending changes is on screen.
-std::atomic<bool> pendingQuestionShown{false};
-
 bool IsKeyboardProfile(int profile) {
     return profile >= 0 && profile < KEY_BLOCK_COUNT;
 }
@@ -54,13 +51,13 @@ void DiscardEdits(KeyboardSession& session) {
 }
 
 void SettlePendingChanges(KeyboardSession& session) {
-    if (pendingQuestionShown.exchange(false)) {
+    if (session.pendingQuestionShown.exchange(false)) {
         return;
     }
-    pendingQuestionShown = true;
+    session.pendingQuestionShown = true;
     const MessageAnswer answer =
         ShowLanguageMessage(session, kPendingChangesText, MessageButtons::kYesNoDefaultNo);
-    pendingQuestionShown = false;
+    session.pendingQuestionShown = false;
     if (answer == MessageAnswer::kYes) {
         session.context.window->SendMessage(MSG_COMMAND, CMD_ID_APPLY, 0);
     } else {

@@ -70,7 +70,7 @@ struct SaveAndWriteResult {
 
 SaveAndWriteResult SaveAndWrite(KeyboardSession& session) {
     std::lock_guard lock(session.context.profileLock);
-    const bool saved = SaveWorkingProfile(session, false) == 1;
+    const bool saved = SaveWorkingProfileLocked(session) == 1;
     return {saved, SnapshotAndWrite(session, false)};
 }
 

@@ -57,6 +57,8 @@ struct KeyboardSession {
     std::mutex deviceStateLock;
     // Set when the tool ends: a worker still waiting for the window gives up.
     std::atomic<bool> ending{false};
+    // Set while the question about pending changes before a profile switch is on screen.
+    std::atomic<bool> pendingQuestionShown{false};
 };
 
 // Starts a thread that ends by itself (a device-state or tray icon worker, a busy indicator).

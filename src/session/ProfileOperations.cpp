@@ -19,14 +19,6 @@ constexpr char kWorkingProfileName[] = "$Profile0";
 constexpr char kFormatErrorText[] = "PROFILE_FORMAT_ERROR";
 constexpr char kImportFailedText[] = "MAIN_PROMPT_INPORT";
 
-std::unique_lock<std::recursive_mutex> LockIf(KeyboardSession& session, bool takeLock) {
-    std::unique_lock lock(session.context.profileLock, std::defer_lock);
-    if (takeLock) {
-        lock.lock();
-    }
-    return lock;
-}
-
 bool FileExists(const std::string& path) {
     struct stat info {};
     return stat(path.c_str(), &info) == 0;
@@ -39,7 +31,7 @@ std::optional<ImageWrite> TakeImportedFile(KeyboardSession& session, const std::
     if (LoadProfileFile(session, path) != 1) {
         return std::nullopt;
     }
-    if (SaveWorkingProfile(session, false) != 1) {
+    if (SaveWorkingProfileLocked(session) != 1) {
         LogWarning("the working profile file was not saved after the restore");
     }
     const ImageWrite written = SnapshotAndWrite(session, true);
@@ -65,13 +57,12 @@ int LoadProfileFile(KeyboardSession& session, const std::string& path) {
     return ReadProfileFile(path, session.profile);
 }
 
-int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock) {
-    const auto lock = LockIf(session, takeLock);
+int SaveProfileFile(KeyboardSession& session, const std::string& path) {
+    std::lock_guard lock(session.context.profileLock);
     return WriteProfileFile(path, session.profile);
 }
 
-int SaveWorkingProfile(KeyboardSession& session, bool takeLock) {
-    const auto lock = LockIf(session, takeLock);
+int SaveWorkingProfileLocked(KeyboardSession& session) {
     const std::string path = WorkingProfilePath(session, 0);
     return FileExists(path) ? WriteProfileFile(path, session.profile) : 0;
 }
@@ -99,7 +90,16 @@ int ImportProfileFile(KeyboardSession& session, const std::string& path) {
 }
 
 int ExportProfileFile(KeyboardSession& session, const std::string& path) {
-    return SaveProfileFile(session, path, false);
+    return SaveProfileFile(session, path);
+}
+
+void ReleaseProfileData(KeyboardSession& session) {
+    {
+        std::lock_guard lock(session.context.profileLock);
+        session.profile = WorkingProfile{};
+    }
+    std::lock_guard lock(session.context.deviceImageLock);
+    session.deviceImage = DeviceImage{};
 }
 
 }  // namespace keyloom

@@ -22,11 +22,12 @@ std::string WorkingProfilePath(const KeyboardSession& session, int profile);
 // whole leaves the working profile as it was.
 [[nodiscard]] int LoadProfileFile(KeyboardSession& session, const std::string& path);
 
-// The working profile written to any path, under the lock when `takeLock` says so.
-[[nodiscard]] int SaveProfileFile(KeyboardSession& session, const std::string& path, bool takeLock);
+// The working profile written to any path. Takes the lock.
+[[nodiscard]] int SaveProfileFile(KeyboardSession& session, const std::string& path);
 
-// The same into the working profile file, and only when that file exists.
-[[nodiscard]] int SaveWorkingProfile(KeyboardSession& session, bool takeLock);
+// The same into the working profile file, and only when that file exists; the caller holds the
+// lock.
+[[nodiscard]] int SaveWorkingProfileLocked(KeyboardSession& session);
 
 // Restore: a backup that passes the check becomes the working profile, the working profile file
 // and the content of all three profiles of the keyboard; the pending state is cleared. A refused
@@ -34,7 +35,11 @@ std::string WorkingProfilePath(const KeyboardSession& session, int profile);
 // user is told and the change stays pending (0). Takes the lock itself.
 [[nodiscard]] int ImportProfileFile(KeyboardSession& session, const std::string& path);
 
-// Backup: SaveProfileFile with the lock held by the caller.
+// Backup: the working profile saved to the path. Takes the lock.
 [[nodiscard]] int ExportProfileFile(KeyboardSession& session, const std::string& path);
+
+// At exit: the working profile and the snapshot of the last apply are let go, each under its
+// lock.
+void ReleaseProfileData(KeyboardSession& session);
 
 }  // namespace keyloom

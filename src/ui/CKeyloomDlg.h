@@ -184,7 +184,6 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void ShowBusyFrame();
     void ReleaseWindowThings();
     // The profile and device image are freed once no thread uses them any more.
-    void ReleaseProfileData();
 
     KeyboardSession& m_session;
     MainWindowServices m_services;

@@ -283,12 +283,7 @@ void CKeyloomDlg::OnBackup() {
     if (!path) {
         return;
     }
-    int saved = 0;
-    {
-        std::lock_guard lock(m_session.context.profileLock);
-        saved = ExportProfileFile(m_session, *path);
-    }
-    if (saved != 1) {
+    if (ExportProfileFile(m_session, *path) != 1) {
         m_port.ShowMessage(kBackupFailedText,
                            FormatWithString(LangText(kBackupFailedText, LanguageSlot(),
                                                      m_session.paths.executableFolder),

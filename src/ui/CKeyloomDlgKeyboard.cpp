@@ -1,10 +1,8 @@
 #include "ui/CKeyloomDlg.h"
 
 #include "model/KeyButtonTable.h"
-#include "model/KeyNames.h"
-#include "model/MacroList.h"
 #include "session/ActiveProfile.h"
-#include "session/LanguageMessage.h"
+#include "session/KeyDescriptions.h"
 #include "session/UserLighting.h"
 #include "ui/MainWindowControls.h"
 
@@ -45,24 +43,13 @@ void CKeyloomDlg::RedrawKeyMarks() {
 }
 
 void CKeyloomDlg::ShowAssignments(int profile, int bank) {
-    const TextLookup text = [this](const std::string& key) { return SessionText(m_session, key); };
-    const MacroNameLookup macroName = [this](uint32_t id) {
-        const MacroRecord* macro = FindMacroById(m_session.profile.macros, id);
-        return macro != nullptr ? macro->Name() : std::string();
-    };
-    std::lock_guard lock(m_session.context.profileLock);
-    const AssignmentTable table = m_session.profile.Assignments();
-    for (const KeyButton& key : KeyButtons()) {
-        m_keyboard->ShowKey(
-            key.code,
-            DescribeAssignment(KeyNameOfScanCode(key.code, text),
-                               table.EntryOf(profile, IndexOfScanCode(key.code)), text, macroName));
+    const KeyDescriptions descriptions = DescribeAssignments(m_session, profile, bank);
+    const auto keys = KeyButtons();
+    for (size_t i = 0; i < keys.size(); ++i) {
+        m_keyboard->ShowKey(keys[i].code, descriptions.keys[i]);
     }
     for (int position = 0; position < G_KEYS_PER_BANK; ++position) {
-        m_keyboard->ShowGKey(
-            position,
-            DescribeAssignment(GKeyTitle(position),
-                               table.EntryOf(profile, GKeySlot(bank, position)), text, macroName));
+        m_keyboard->ShowGKey(position, descriptions.gKeys[static_cast<size_t>(position)]);
     }
 }
 

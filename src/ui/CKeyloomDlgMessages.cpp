@@ -10,6 +10,7 @@
 #include "controls/ModalChildren.h"
 #include "session/ActiveProfile.h"
 #include "session/LightingOperations.h"
+#include "session/ProfileOperations.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
 
@@ -208,7 +209,7 @@ void CKeyloomDlg::FinishExit() {
         AttachKeyboardSession(nullptr);
         WaitForSessionThreads(m_session);
     });
-    ReleaseProfileData();
+    ReleaseProfileData(m_session);
     m_exited = true;
 }
 
@@ -221,15 +222,6 @@ void CKeyloomDlg::ReleaseWindowThings() {
     m_mainEvents.Close();
     m_tray.Remove();
     m_port.SetApplyEnabled(false);
-}
-
-void CKeyloomDlg::ReleaseProfileData() {
-    {
-        std::lock_guard lock(m_session.context.profileLock);
-        m_session.profile = WorkingProfile{};
-    }
-    std::lock_guard lock(m_session.context.deviceImageLock);
-    m_session.deviceImage = DeviceImage{};
 }
 
 }  // namespace keyloom

@@ -17,12 +17,7 @@ class CBaseDialogTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { test::StartQtApplication(); }
 
-    void SetUp() override {
-        m_previousExit = CBaseDialog::SetExitFunction([this](int code) { m_exitCode = code; });
-        Save(test::PositionPicture(40, 30, 7), "bg.png");
-    }
-
-    void TearDown() override { CBaseDialog::SetExitFunction(m_previousExit); }
+    void SetUp() override { Save(test::PositionPicture(40, 30, 7), "bg.png"); }
 
     void Save(const QImage& picture, const std::string& name) {
         ASSERT_TRUE(picture.save(QString::fromStdString(m_folder + "/" + name)));
@@ -33,8 +28,6 @@ class CBaseDialogTest : public ::testing::Test {
     }
 
     const std::string m_folder = test::MakeTemporaryFolder();
-    std::optional<int> m_exitCode;
-    CBaseDialog::ExitFunction m_previousExit;
 };
 
 TEST_F(CBaseDialogTest, BackgroundGivesSizeAndFaceAndTheMasksNonWhitePixelsTheShape) {
@@ -47,7 +40,7 @@ TEST_F(CBaseDialogTest, BackgroundGivesSizeAndFaceAndTheMasksNonWhitePixelsTheSh
     Save(striped, "striped.bmp");
     CBaseDialog dialog(Skin("[SCREEN]\nMain=bg.png\nMask=striped.bmp\n"));
 
-    EXPECT_FALSE(m_exitCode);
+    EXPECT_FALSE(dialog.SkinFailed());
     EXPECT_EQ(dialog.size(), QSize(40, 30));
     EXPECT_EQ(dialog.grab().toImage().pixelColor(39, 29), QColor(39, 29, 7));
     EXPECT_EQ(dialog.mask(), dialog.WindowShape());
@@ -64,25 +57,25 @@ TEST_F(CBaseDialogTest, AllWhiteMaskGivesAnEmptyShapeThatHidesTheWindow) {
     Save(test::FilledPicture(40, 30, Qt::white), "white.jpg");
     CBaseDialog dialog(Skin("[SCREEN]\nMain=bg.png\nMask=white.jpg\n"));
 
-    EXPECT_FALSE(m_exitCode);
+    EXPECT_FALSE(dialog.SkinFailed());
     EXPECT_TRUE(dialog.WindowShape().isEmpty());
     EXPECT_FALSE(dialog.mask().intersects(dialog.rect()));
 }
 
-TEST_F(CBaseDialogTest, PictureThatCannotBeLoadedEndsTheProcessWithZero) {
+// The program then ends with exit code 0.
+TEST_F(CBaseDialogTest, PictureThatCannotBeLoadedFailsTheSkin) {
     test::WriteTextFile(m_folder, "broken.jpg", "not a picture");
     for (const char* screen :
          {"Main=missing.png\nMask=bg.png\n", "Main=bg.png\nMask=broken.jpg\n", "Mask=bg.png\n"}) {
-        m_exitCode.reset();
         CBaseDialog dialog(Skin(std::string("[SCREEN]\n") + screen));
-        EXPECT_EQ(m_exitCode, 0) << screen;
+        EXPECT_TRUE(dialog.SkinFailed()) << screen;
     }
+    EXPECT_FALSE(CBaseDialog(Skin("[SCREEN]\nMain=bg.png\nMask=bg.png\n")).SkinFailed());
 }
 
 TEST_F(CBaseDialogTest, ButtonPictureThatCannotBeLoadedLeavesItsSurfaceEmpty) {
     EXPECT_TRUE(CBaseDialog::RenderSurface(m_folder + "/missing.jpg").isNull());
     EXPECT_EQ(CBaseDialog::RenderSurface(m_folder + "/bg.png").pixelColor(3, 4), QColor(3, 4, 7));
-    EXPECT_FALSE(m_exitCode);
 }
 
 TEST_F(CBaseDialogTest, PressOnTheBackgroundDragsTheWindow) {

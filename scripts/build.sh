@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$1
 shift
-cmake -S . -B "$folder" -G Ninja "$@" >/dev/null
-cmake --build "$folder" -j2
+cmake -S . -B "$folder" -G Ninja "$@"
+cmake --build "$folder" -j "$(bash scripts/jobs.sh)"

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ pkg-config
+    cmake ninja-build g++ pkg-config clang-format
     libgtest-dev
     qt6-base-dev
     libhidapi-dev libudev-dev

@@ -22,7 +22,7 @@ int Fail(const char* reason) {
 }
 
 bool ReadConfig(CtlSession& ctl, uint8_t* block) {
-    return CmdReadConfig(ctl.Session().link.Exchange(), block) == 1;
+    return CmdReadConfig(ctl.Session().link.Exchange(), block) == RESULT_OK;
 }
 
 int Info(CtlSession& ctl, const std::string&) {
@@ -61,10 +61,10 @@ int Backup(CtlSession& ctl, const std::string& path) {
         return Fail("no keyboard found");
     }
     KeyboardSession& session = ctl.Session();
-    if (ReloadFromKeyboard(session, 0) != 1) {
+    if (ReloadFromKeyboard(session, 0) != PROFILE_FILE_OK) {
         return Fail("the keyboard's profiles could not be read");
     }
-    if (ExportProfileFile(session, path) != 1) {
+    if (ExportProfileFile(session, path) != PROFILE_FILE_OK) {
         return Fail(("cannot write " + path).c_str());
     }
     std::printf("Saved the three profiles and the macros to %s\n", path.c_str());
@@ -75,7 +75,7 @@ int Restore(CtlSession& ctl, const std::string& path) {
     if (!ctl.KeyboardPresent()) {
         return Fail("no keyboard found");
     }
-    if (ImportProfileFile(ctl.Session(), path) != 1) {
+    if (ImportProfileFile(ctl.Session(), path) != PROFILE_FILE_OK) {
         return Fail(("cannot restore " + path).c_str());
     }
     std::printf("Restored the three profiles and the macros from %s\n", path.c_str());

@@ -16,10 +16,10 @@ constexpr size_t kMaxOffset = 0xFFFF;
 constexpr auto kEndPause = std::chrono::milliseconds(10);
 
 // One exchange, with the answer's status turned into a result. The answer is left in `answer`.
-int Exchange(ReportExchange& exchange, const ConfigReport& request, ConfigReport& answer) {
+DeviceResult Exchange(ReportExchange& exchange, const ConfigReport& request, ConfigReport& answer) {
     size_t received = 0;
     answer.fill(0);
-    const int result =
+    const DeviceResult result =
         exchange.ExchangeReport(request.data(), kReportSize, answer.data(), kReportSize, &received);
     if (result != RESULT_OK) {
         return result;
@@ -34,10 +34,10 @@ int Exchange(ReportExchange& exchange, const ConfigReport& request, ConfigReport
     }
 }
 
-int Simple(ReportExchange& exchange, uint8_t command, uint8_t length, size_t offset,
-           const uint8_t* data = nullptr, uint8_t* out = nullptr) {
+DeviceResult Simple(ReportExchange& exchange, uint8_t command, uint8_t length, size_t offset,
+                    const uint8_t* data = nullptr, uint8_t* out = nullptr) {
     ConfigReport answer{};
-    const int result = Exchange(
+    const DeviceResult result = Exchange(
         exchange, BuildRequest(command, length, static_cast<uint16_t>(offset), data, length),
         answer);
     if (result == RESULT_OK && out != nullptr) {
@@ -47,18 +47,19 @@ int Simple(ReportExchange& exchange, uint8_t command, uint8_t length, size_t off
 }
 
 // A transfer in chunks of 56 bytes from `base`; reads fill `in`, writes send `out`.
-int Chunks(ReportExchange& exchange, uint8_t command, size_t base, size_t count, uint8_t* in,
-           const uint8_t* out) {
+DeviceResult Chunks(ReportExchange& exchange, uint8_t command, size_t base, size_t count,
+                    uint8_t* in, const uint8_t* out) {
     if (base + count > kMaxOffset + 1) {
         return RESULT_BAD_ARGUMENT;
     }
     for (size_t at = 0; at < count; at += kReportDataSize) {
         const auto length = static_cast<uint8_t>(std::min(kReportDataSize, count - at));
         ConfigReport answer{};
-        const int result = Exchange(exchange,
-                                    BuildRequest(command, length, static_cast<uint16_t>(base + at),
-                                                 out != nullptr ? out + at : nullptr, length),
-                                    answer);
+        const DeviceResult result =
+            Exchange(exchange,
+                     BuildRequest(command, length, static_cast<uint16_t>(base + at),
+                                  out != nullptr ? out + at : nullptr, length),
+                     answer);
         if (result != RESULT_OK) {
             return result;
         }
@@ -75,44 +76,46 @@ bool IsKeyBlock(int block) {
 
 }  // namespace
 
-int CmdBegin(ReportExchange& exchange) {
+DeviceResult CmdBegin(ReportExchange& exchange) {
     return Simple(exchange, CMD_BEGIN, 0, 0);
 }
 
-int CmdEnd(ReportExchange& exchange) {
+DeviceResult CmdEnd(ReportExchange& exchange) {
     std::this_thread::sleep_for(kEndPause);
     return Simple(exchange, CMD_END, 0, 0);
 }
 
-int CmdReadConfig(ReportExchange& exchange, uint8_t* out44) {
+DeviceResult CmdReadConfig(ReportExchange& exchange, uint8_t* out44) {
     uint8_t data[kReportDataSize];
-    const int result = Simple(exchange, CMD_READ_CONFIG, CONFIG_BLOCK_SIZE, 0, nullptr, data);
+    const DeviceResult result =
+        Simple(exchange, CMD_READ_CONFIG, CONFIG_BLOCK_SIZE, 0, nullptr, data);
     if (result == RESULT_OK) {
         std::copy_n(data, CONFIG_BLOCK_SIZE, out44);
     }
     return result;
 }
 
-int CmdWriteConfig(ReportExchange& exchange, const uint8_t* block44) {
+DeviceResult CmdWriteConfig(ReportExchange& exchange, const uint8_t* block44) {
     return Simple(exchange, CMD_WRITE_CONFIG, CONFIG_BLOCK_SIZE, 0, block44);
 }
 
-int CmdReadLighting(ReportExchange& exchange, uint8_t* out56, uint8_t length, uint16_t offset) {
+DeviceResult CmdReadLighting(ReportExchange& exchange, uint8_t* out56, uint8_t length,
+                             uint16_t offset) {
     if (length > kReportDataSize) {
         return RESULT_BAD_ARGUMENT;
     }
     return Simple(exchange, CMD_READ_LIGHTING, length, offset, nullptr, out56);
 }
 
-int CmdWriteLighting(ReportExchange& exchange, const uint8_t* bytes, uint8_t length,
-                     uint16_t offset) {
+DeviceResult CmdWriteLighting(ReportExchange& exchange, const uint8_t* bytes, uint8_t length,
+                              uint16_t offset) {
     if (length > kReportDataSize) {
         return RESULT_BAD_ARGUMENT;
     }
     return Simple(exchange, CMD_WRITE_LIGHTING, length, offset, bytes);
 }
 
-int CmdReadKeys(ReportExchange& exchange, uint8_t* out378, int block) {
+DeviceResult CmdReadKeys(ReportExchange& exchange, uint8_t* out378, int block) {
     if (!IsKeyBlock(block)) {
         return RESULT_BAD_ARGUMENT;
     }
@@ -120,7 +123,7 @@ int CmdReadKeys(ReportExchange& exchange, uint8_t* out378, int block) {
                   KEY_BLOCK_SIZE, out378, nullptr);
 }
 
-int CmdWriteKeys(ReportExchange& exchange, const uint8_t* block378, int block) {
+DeviceResult CmdWriteKeys(ReportExchange& exchange, const uint8_t* block378, int block) {
     if (!IsKeyBlock(block)) {
         return RESULT_BAD_ARGUMENT;
     }
@@ -128,20 +131,20 @@ int CmdWriteKeys(ReportExchange& exchange, const uint8_t* block378, int block) {
                   KEY_BLOCK_SIZE, nullptr, block378);
 }
 
-int CmdReadMacros(ReportExchange& exchange, uint8_t* out, size_t count) {
+DeviceResult CmdReadMacros(ReportExchange& exchange, uint8_t* out, size_t count) {
     return Chunks(exchange, CMD_READ_MACROS, 0, count, out, nullptr);
 }
 
-int CmdWriteMacros(ReportExchange& exchange, const uint8_t* bytes, size_t count) {
+DeviceResult CmdWriteMacros(ReportExchange& exchange, const uint8_t* bytes, size_t count) {
     return Chunks(exchange, CMD_WRITE_MACROS, 0, count, nullptr, bytes);
 }
 
-int CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378) {
+DeviceResult CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378) {
     return Chunks(exchange, CMD_READ_DEFAULT_KEYS, 0, KEY_BLOCK_SIZE, out378, nullptr);
 }
 
-int CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56, uint8_t length, int keySlot,
-                     int bank) {
+DeviceResult CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56, uint8_t length, int keySlot,
+                              int bank) {
     const size_t offset =
         3 * static_cast<size_t>(keySlot) + KEY_COLOR_BANK_SIZE * static_cast<size_t>(bank);
     if (length > kReportDataSize || keySlot < 0 || bank < 0 || offset > kMaxOffset) {
@@ -150,8 +153,8 @@ int CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56, uint8_t length, i
     return Simple(exchange, CMD_READ_KEY_COLORS, length, offset, nullptr, out56);
 }
 
-int CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes, uint8_t length, int keySlot,
-                      int profile) {
+DeviceResult CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes, uint8_t length,
+                               int keySlot, int profile) {
     const size_t offset =
         3 * static_cast<size_t>(keySlot) + KEY_COLOR_BANK_SIZE * static_cast<size_t>(profile);
     if (length > kReportDataSize || keySlot < 0 || profile < 0 || offset > kMaxOffset) {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "device/DeviceResult.h"
 #include "device/ReportExchange.h"
 
 namespace keyloom {
@@ -20,27 +21,31 @@ inline constexpr size_t CONFIG_MODE_LIST = 12;    // 32 lighting mode numbers, 0
 inline constexpr size_t CONFIG_MODE_COUNT = 32;
 inline constexpr size_t MACRO_MEMORY_UNIT = 128;
 
-// The keyboard's commands. Each returns 1 on success, the exchange's result when it is not 1,
-// -102 or -103 for an answer with status 0xFF or 0xFE, and -201 for a bad argument (nothing
-// sent). Multi-chunk transfers stop at the first chunk that fails; chunks already written stay.
-[[nodiscard]] int CmdBegin(ReportExchange& exchange);
-int CmdEnd(ReportExchange& exchange);
-int CmdReadConfig(ReportExchange& exchange, uint8_t* out44);
-int CmdWriteConfig(ReportExchange& exchange, const uint8_t* block44);
+// The keyboard's commands. Each gives RESULT_OK on success, the exchange's result when it is
+// not, RESULT_STATUS_FF or RESULT_STATUS_FE for an answer with that status, and
+// RESULT_BAD_ARGUMENT (nothing sent) for a bad argument. Multi-chunk transfers stop at the first
+// chunk that fails; chunks already written stay.
+[[nodiscard]] DeviceResult CmdBegin(ReportExchange& exchange);
+[[nodiscard]] DeviceResult CmdEnd(ReportExchange& exchange);
+[[nodiscard]] DeviceResult CmdReadConfig(ReportExchange& exchange, uint8_t* out44);
+[[nodiscard]] DeviceResult CmdWriteConfig(ReportExchange& exchange, const uint8_t* block44);
 // Copies all 56 data bytes of the answer, whatever the length asked for.
-int CmdReadLighting(ReportExchange& exchange, uint8_t* out56, uint8_t length, uint16_t offset);
-int CmdWriteLighting(ReportExchange& exchange, const uint8_t* bytes, uint8_t length,
-                     uint16_t offset);
-int CmdReadKeys(ReportExchange& exchange, uint8_t* out378, int block);
-int CmdWriteKeys(ReportExchange& exchange, const uint8_t* block378, int block);
-int CmdReadMacros(ReportExchange& exchange, uint8_t* out, size_t count);
-int CmdWriteMacros(ReportExchange& exchange, const uint8_t* bytes, size_t count);
-int CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378);
-int CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56, uint8_t length, int keySlot,
-                     int bank);
-int CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes, uint8_t length, int keySlot,
-                      int profile);
+[[nodiscard]] DeviceResult CmdReadLighting(ReportExchange& exchange, uint8_t* out56, uint8_t length,
+                                           uint16_t offset);
+[[nodiscard]] DeviceResult CmdWriteLighting(ReportExchange& exchange, const uint8_t* bytes,
+                                            uint8_t length, uint16_t offset);
+[[nodiscard]] DeviceResult CmdReadKeys(ReportExchange& exchange, uint8_t* out378, int block);
+[[nodiscard]] DeviceResult CmdWriteKeys(ReportExchange& exchange, const uint8_t* block378,
+                                        int block);
+[[nodiscard]] DeviceResult CmdReadMacros(ReportExchange& exchange, uint8_t* out, size_t count);
+[[nodiscard]] DeviceResult CmdWriteMacros(ReportExchange& exchange, const uint8_t* bytes,
+                                          size_t count);
+[[nodiscard]] DeviceResult CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378);
+[[nodiscard]] DeviceResult CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56,
+                                            uint8_t length, int keySlot, int bank);
+[[nodiscard]] DeviceResult CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes,
+                                             uint8_t length, int keySlot, int profile);
 // Sends the keyboard into its boot loader; no answer comes. The transport's result.
-int CmdEnterBoot(ReportExchange& exchange);
+[[nodiscard]] int CmdEnterBoot(ReportExchange& exchange);
 
 }  // namespace keyloom

@@ -34,8 +34,9 @@ void LogAttempt(const uint8_t* request, int attempt, const std::string& what) {
 
 }  // namespace
 
-int ReportExchange::ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
-                                   size_t answerCapacity, size_t* received) {
+DeviceResult ReportExchange::ExchangeReport(const uint8_t* request, size_t requestLength,
+                                            uint8_t* answer, size_t answerCapacity,
+                                            size_t* received) {
     std::lock_guard lock(exchangeLock_);
     *received = 0;
     if (slot_.Abandoned() || transport_.DeviceCount(CONFIG_COLLECTION) == 0) {
@@ -43,13 +44,13 @@ int ReportExchange::ExchangeReport(const uint8_t* request, size_t requestLength,
     }
     ConfigReport padded{};
     std::copy_n(request, std::min(requestLength, kReportSize), padded.begin());
-    const int result = Attempts(padded.data(), answer, answerCapacity, received);
+    const DeviceResult result = Attempts(padded.data(), answer, answerCapacity, received);
     slot_.ClearInFlight();
     return result;
 }
 
-int ReportExchange::Attempts(const uint8_t* request, uint8_t* answer, size_t answerCapacity,
-                             size_t* received) {
+DeviceResult ReportExchange::Attempts(const uint8_t* request, uint8_t* answer,
+                                      size_t answerCapacity, size_t* received) {
     for (int attempt = 1;; ++attempt) {
         if (slot_.InFlight()) {
             std::this_thread::sleep_for(kBusyBackOff);

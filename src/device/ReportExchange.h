@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "device/AnswerSlot.h"
+#include "device/DeviceResult.h"
 #include "device/TransportCalls.h"
 
 namespace keyloom {
@@ -19,8 +20,9 @@ class ReportExchange {
     // and offset (any other report is dropped and the wait goes on), three attempts at most.
     // 1: answered (received set; a status error after the third attempt is returned as an
     // answer too); 0: no keyboard; -1: send refused; -2: no matching answer.
-    [[nodiscard]] int ExchangeReport(const uint8_t* request, size_t requestLength, uint8_t* answer,
-                                     size_t answerCapacity, size_t* received);
+    [[nodiscard]] DeviceResult ExchangeReport(const uint8_t* request, size_t requestLength,
+                                              uint8_t* answer, size_t answerCapacity,
+                                              size_t* received);
 
     // Sends without waiting for an answer; the transport's result.
     [[nodiscard]] int SendReportNoWait(const uint8_t* request, size_t requestLength);
@@ -28,7 +30,8 @@ class ReportExchange {
     const TransportCalls& Transport() const { return transport_; }
 
   private:
-    int Attempts(const uint8_t* request, uint8_t* answer, size_t answerCapacity, size_t* received);
+    DeviceResult Attempts(const uint8_t* request, uint8_t* answer, size_t answerCapacity,
+                          size_t* received);
 
     const TransportCalls& transport_;
     AnswerSlot& slot_;

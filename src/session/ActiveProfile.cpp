@@ -39,12 +39,12 @@ void DiscardEdits(KeyboardSession& session) {
     if (active == NO_ACTIVE_PROFILE) {
         return;
     }
-    int loaded = 0;
+    ProfileFileResult loaded = PROFILE_FILE_REFUSED;
     {
         std::lock_guard lock(session.context.profileLock);
         loaded = LoadProfileFile(session, WorkingProfilePath(session, active));
     }
-    if (loaded != 1) {
+    if (loaded != PROFILE_FILE_OK) {
         // A keyboard that cannot be read leaves a blank working profile, which the marks show.
         (void)ReloadFromKeyboard(session, 0);
     }
@@ -88,32 +88,33 @@ int GetActiveProfile(KeyboardSession& session) {
     return (*block)[CONFIG_ACTIVE_PROFILE];
 }
 
-int SetActiveProfile(KeyboardSession& session, int profile) {
+DeviceResult SetActiveProfile(KeyboardSession& session, int profile) {
     if (!IsKeyboardProfile(profile)) {
         return RESULT_BAD_ARGUMENT;
     }
     ReportExchange& exchange = session.link.Exchange();
     uint8_t block[CONFIG_BLOCK_SIZE];
-    const int read = CmdReadConfig(exchange, block);
+    const DeviceResult read = CmdReadConfig(exchange, block);
     if (read != RESULT_OK) {
         return read;
     }
     block[CONFIG_ACTIVE_PROFILE] = static_cast<uint8_t>(profile);
-    const int written = CmdWriteConfig(exchange, block);
+    const DeviceResult written = CmdWriteConfig(exchange, block);
     session.context.activeProfileCache = written == RESULT_OK ? profile : NO_ACTIVE_PROFILE;
     return written;
 }
 
-int SelectProfile(KeyboardSession& session, int profile) {
+bool SelectProfile(KeyboardSession& session, int profile) {
     WindowPort& window = *session.context.window;
     if (window.KeyEditorOpen()) {
         ShowLanguageMessage(session, kEditorOpenText, MessageButtons::kOk);
-        return 0;
+        return false;
     }
     if (window.ProfileManagerHasChanges() || window.ApplyEnabled()) {
         SettlePendingChanges(session);
     }
-    const int switched = SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
+    const DeviceResult switched =
+        SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
     {
         std::lock_guard lock(session.context.profileLock);
         window.RedrawKeyMarks();
@@ -124,9 +125,9 @@ int SelectProfile(KeyboardSession& session, int profile) {
         LogWarning("the keyboard did not switch to profile " + std::to_string(profile + 1) +
                    " (result " + std::to_string(switched) + ")");
         ShowLanguageMessage(session, kSelectFailedText, MessageButtons::kOk);
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 void UpdateProfileCaption(KeyboardSession& session) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "device/ConfigCommands.h"
+#include "device/DeviceResult.h"
 #include "session/KeyboardSession.h"
 
 namespace keyloom {
@@ -26,16 +27,16 @@ int GetActiveProfile(KeyboardSession& session);
 
 // Makes the profile the keyboard's active one with a configuration write of its own. The cache
 // follows the write: the index on success, NO_ACTIVE_PROFILE on failure; a failed read before
-// it leaves the cache alone. The device result; -201, nothing sent, for an index outside 0 to 2,
-// which the keyboard cannot hold.
-[[nodiscard]] int SetActiveProfile(KeyboardSession& session, int profile);
+// it leaves the cache alone. The device result; RESULT_BAD_ARGUMENT, nothing sent, for an index
+// outside 0 to 2, which the keyboard cannot hold.
+[[nodiscard]] DeviceResult SetActiveProfile(KeyboardSession& session, int profile);
 
-// The profile buttons' switch; an index of 3 or more selects profile 0. Refused with 0 while the
+// The profile buttons' switch; an index of 3 or more selects profile 0. Refused (false) while the
 // key settings dialog is open. Pending changes are first applied or discarded, as the user
 // answers; a call that arrives while that question is on screen switches without asking. Then
-// the marks and the caption follow the keyboard. 1; 0 when the keyboard did not switch, which the
+// the marks and the caption follow the keyboard. False when the keyboard did not switch, which the
 // user is told (PROFILE_SELECT_FAILED).
-[[nodiscard]] int SelectProfile(KeyboardSession& session, int profile);
+[[nodiscard]] bool SelectProfile(KeyboardSession& session, int profile);
 
 // The caption of the profile manager button names the active profile, its tooltip says more.
 void UpdateProfileCaption(KeyboardSession& session);

@@ -52,9 +52,9 @@ std::vector<ProfileKeyBlock> KeyBlockImages(KeyboardSession& session, bool allPr
 
 // Every write is sent whatever the earlier ones returned, the bracket included, and the first
 // failure is the result; no key table at all is a failure too.
-int SendImages(ReportExchange& exchange, const std::vector<uint8_t>& macroImage,
-               const std::vector<ProfileKeyBlock>& blocks) {
-    int result = blocks.empty() ? RESULT_NO_DEVICE : RESULT_OK;
+DeviceResult SendImages(ReportExchange& exchange, const std::vector<uint8_t>& macroImage,
+                        const std::vector<ProfileKeyBlock>& blocks) {
+    DeviceResult result = blocks.empty() ? RESULT_NO_DEVICE : RESULT_OK;
     result = FirstFailure(result, CmdBegin(exchange));
     result = FirstFailure(result, CmdWriteMacros(exchange, macroImage.data(), macroImage.size()));
     for (const ProfileKeyBlock& block : blocks) {
@@ -70,7 +70,7 @@ struct SaveAndWriteResult {
 
 SaveAndWriteResult SaveAndWrite(KeyboardSession& session) {
     std::lock_guard lock(session.context.profileLock);
-    const bool saved = SaveWorkingProfileLocked(session) == 1;
+    const bool saved = SaveWorkingProfileLocked(session) == PROFILE_FILE_OK;
     return {saved, SnapshotAndWrite(session, false)};
 }
 

@@ -24,7 +24,8 @@ bool FitsRecord(size_t field, size_t count) {
 }
 
 // Within an open transaction.
-int WriteField(LightingContext& lighting, size_t field, const uint8_t* bytes, size_t count) {
+DeviceResult WriteField(LightingContext& lighting, size_t field, const uint8_t* bytes,
+                        size_t count) {
     if (!FitsRecord(field, count)) {
         return RESULT_BAD_ARGUMENT;
     }
@@ -33,7 +34,7 @@ int WriteField(LightingContext& lighting, size_t field, const uint8_t* bytes, si
                             static_cast<uint16_t>(offset));
 }
 
-int WriteByte(LightingContext& lighting, size_t field, uint8_t value) {
+DeviceResult WriteByte(LightingContext& lighting, size_t field, uint8_t value) {
     return WriteField(lighting, field, &value, 1);
 }
 
@@ -43,8 +44,8 @@ void ReadRecords(LightingContext& lighting) {
         LightingRecord& record = lighting.state.records[static_cast<size_t>(profile)];
         std::array<uint8_t, kRecordReadLength> answer{};
         std::copy(record.begin(), record.end(), answer.begin());
-        CmdReadLighting(lighting.exchange, answer.data(), kRecordReadLength,
-                        static_cast<uint16_t>(LightingRecordOffset(profile)));
+        (void)CmdReadLighting(lighting.exchange, answer.data(), kRecordReadLength,
+                              static_cast<uint16_t>(LightingRecordOffset(profile)));
         std::copy_n(answer.begin(), record.size(), record.begin());
     }
 }
@@ -102,8 +103,8 @@ int FollowKeyboardProfile(LightingContext& lighting, int activeProfile) {
     return read;
 }
 
-int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes,
-                       size_t count) {
+DeviceResult WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes,
+                                size_t count) {
     if (!FitsRecord(field, count)) {
         return RESULT_BAD_ARGUMENT;
     }
@@ -111,12 +112,13 @@ int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* b
                                  [&] { return WriteField(lighting, field, bytes, count); });
 }
 
-int WriteMode(LightingContext& lighting, int mode) {
+DeviceResult WriteMode(LightingContext& lighting, int mode) {
     const ModeWrite write = ModeWriteOf(mode);
-    int result = RESULT_OK;
+    DeviceResult result = RESULT_OK;
     if (write != ModeWrite::NOTHING) {
         result = InLightingTransaction(lighting.exchange, [&] {
-            const int written = WriteByte(lighting, LIGHT_MODE, static_cast<uint8_t>(mode));
+            const DeviceResult written =
+                WriteByte(lighting, LIGHT_MODE, static_cast<uint8_t>(mode));
             if (write != ModeWrite::MODE_AND_MULTICOLOR) {
                 return written;
             }
@@ -128,9 +130,9 @@ int WriteMode(LightingContext& lighting, int mode) {
     return result;
 }
 
-int WriteDefaultLighting(LightingContext& lighting) {
+DeviceResult WriteDefaultLighting(LightingContext& lighting) {
     const auto bytes = DefaultLightingBytes();
-    const int result = InLightingTransaction(
+    const DeviceResult result = InLightingTransaction(
         lighting.exchange, [&] { return WriteField(lighting, 0, bytes.data(), bytes.size()); });
     LightingRecord& record = lighting.state.ProfileRecord();
     std::copy(bytes.begin(), bytes.end(), record.begin());

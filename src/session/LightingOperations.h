@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "device/DeviceResult.h"
 #include "session/LightingContext.h"
 
 namespace keyloom {
@@ -29,16 +30,16 @@ namespace keyloom {
 
 // Writes `count` bytes at a field of the record of the profile in view. The write's result;
 // -201, nothing sent, when they do not fit in the record.
-[[nodiscard]] int WriteLightingBytes(LightingContext& lighting, size_t field, const uint8_t* bytes,
-                                     size_t count);
+[[nodiscard]] DeviceResult WriteLightingBytes(LightingContext& lighting, size_t field,
+                                              const uint8_t* bytes, size_t count);
 
 // Writes what choosing the mode sets (the mode byte, with the multicolour flag for the modes that
 // use it; nothing for mode 19 or no mode) and makes it the current mode. The writes' result, 1
 // when nothing is written.
-[[nodiscard]] int WriteMode(LightingContext& lighting, int mode);
+[[nodiscard]] DeviceResult WriteMode(LightingContext& lighting, int mode);
 
 // Writes the default record over the first 35 bytes of the profile in view, which also resets
 // the report rate; memory takes the same bytes. The write's result.
-[[nodiscard]] int WriteDefaultLighting(LightingContext& lighting);
+[[nodiscard]] DeviceResult WriteDefaultLighting(LightingContext& lighting);
 
 }  // namespace keyloom

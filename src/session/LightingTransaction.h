@@ -11,15 +11,15 @@ namespace keyloom {
 
 // The result of `writes`.
 template <typename Writes>
-int InLightingTransaction(ReportExchange& exchange, Writes&& writes) {
+DeviceResult InLightingTransaction(ReportExchange& exchange, Writes&& writes) {
     (void)CmdBegin(exchange);  // the writes go out whatever the bracket returns
-    const int result = writes();
+    const DeviceResult result = writes();
     (void)CmdEnd(exchange);
     return result;
 }
 
 // For a series of writes that all go out: the first result that is not success.
-inline int FirstFailure(int soFar, int next) {
+inline DeviceResult FirstFailure(DeviceResult soFar, DeviceResult next) {
     return soFar != RESULT_OK ? soFar : next;
 }
 

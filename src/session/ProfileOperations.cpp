@@ -28,10 +28,10 @@ bool FileExists(const std::string& path) {
 // Nothing when it cannot be read; otherwise how the keyboard write went.
 std::optional<ImageWrite> TakeImportedFile(KeyboardSession& session, const std::string& path) {
     std::lock_guard lock(session.context.profileLock);
-    if (LoadProfileFile(session, path) != 1) {
+    if (LoadProfileFile(session, path) != PROFILE_FILE_OK) {
         return std::nullopt;
     }
-    if (SaveWorkingProfileLocked(session) != 1) {
+    if (SaveWorkingProfileLocked(session) != PROFILE_FILE_OK) {
         LogWarning("the working profile file was not saved after the restore");
     }
     const ImageWrite written = SnapshotAndWrite(session, true);
@@ -45,29 +45,29 @@ std::string WorkingProfilePath(const KeyboardSession& session, int) {
     return session.paths.userFolder + kWorkingProfileName;
 }
 
-int NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag) {
+ProfileFileResult NewProfileImage(KeyboardSession& session, const std::string& path, uint8_t flag) {
     if (!path.empty()) {
         return WriteBlankProfileFile(path, flag);
     }
     session.profile.image = BlankProfileImage(flag);
-    return 1;
+    return PROFILE_FILE_OK;
 }
 
-int LoadProfileFile(KeyboardSession& session, const std::string& path) {
+ProfileFileResult LoadProfileFile(KeyboardSession& session, const std::string& path) {
     return ReadProfileFile(path, session.profile);
 }
 
-int SaveProfileFile(KeyboardSession& session, const std::string& path) {
+ProfileFileResult SaveProfileFile(KeyboardSession& session, const std::string& path) {
     std::lock_guard lock(session.context.profileLock);
     return WriteProfileFile(path, session.profile);
 }
 
-int SaveWorkingProfileLocked(KeyboardSession& session) {
+ProfileFileResult SaveWorkingProfileLocked(KeyboardSession& session) {
     const std::string path = WorkingProfilePath(session, 0);
-    return FileExists(path) ? WriteProfileFile(path, session.profile) : 0;
+    return FileExists(path) ? WriteProfileFile(path, session.profile) : PROFILE_FILE_REFUSED;
 }
 
-int ImportProfileFile(KeyboardSession& session, const std::string& path) {
+ProfileFileResult ImportProfileFile(KeyboardSession& session, const std::string& path) {
     WindowPort& window = *session.context.window;
     const ProfileFileCheck check = CheckProfileFile(path);
     if (check.fault != ProfileHeaderFault::kNone) {
@@ -75,10 +75,11 @@ int ImportProfileFile(KeyboardSession& session, const std::string& path) {
                            FormatWithString(SessionText(session, kFormatErrorText), path),
                            MessageButtons::kOk);
     }
-    const auto written = check.result == 1 ? TakeImportedFile(session, path) : std::nullopt;
+    const auto written =
+        check.result == PROFILE_FILE_OK ? TakeImportedFile(session, path) : std::nullopt;
     if (!written) {
         ShowLanguageMessage(session, kImportFailedText, MessageButtons::kOk);
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     // The working profile holds the backup now; until the keyboard holds it too, the change is
     // pending.
@@ -86,10 +87,10 @@ int ImportProfileFile(KeyboardSession& session, const std::string& path) {
     if (*written == ImageWrite::kFailed) {
         ReportFailedWrite(session);
     }
-    return *written == ImageWrite::kWritten ? 1 : 0;
+    return *written == ImageWrite::kWritten ? PROFILE_FILE_OK : PROFILE_FILE_REFUSED;
 }
 
-int ExportProfileFile(KeyboardSession& session, const std::string& path) {
+ProfileFileResult ExportProfileFile(KeyboardSession& session, const std::string& path) {
     return SaveProfileFile(session, path);
 }
 

@@ -76,34 +76,35 @@ void MakeBlankWorkingProfile(KeyboardSession& session) {
 
 }  // namespace
 
-int ReadKeyboardIntoFile(KeyboardSession& session, const std::string& path) {
+ProfileFileResult ReadKeyboardIntoFile(KeyboardSession& session, const std::string& path) {
     const int active = GetActiveProfile(session);
     // An index beyond any the keyboard could mean says its configuration is not understood.
     if (active < 0 || active > KEY_BLOCK_COUNT) {
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     WorkingProfile read;
     if (!ReadKeyBlocks(session, read)) {
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     const auto macroMemory = ReadMacroMemory(session);
     if (!macroMemory) {
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     read.macros = DecodeMacroArea(*macroMemory, SessionText(session, kMacroNamePrefixText));
     return WriteProfileFile(path, read);
 }
 
-int ReloadFromKeyboard(KeyboardSession& session, int flag) {
+ProfileFileResult ReloadFromKeyboard(KeyboardSession& session, int flag) {
     EnsureFolder(session.paths.userFolder);
     const int active = GetActiveProfile(session);
     const std::string path = WorkingProfilePath(session, active);
-    const bool read = active != NO_ACTIVE_PROFILE && ReadKeyboardIntoFile(session, path) == 1;
-    int loaded = 0;
+    const bool read =
+        active != NO_ACTIVE_PROFILE && ReadKeyboardIntoFile(session, path) == PROFILE_FILE_OK;
+    ProfileFileResult loaded = PROFILE_FILE_REFUSED;
     {
         std::lock_guard lock(session.context.profileLock);
-        loaded = read ? LoadProfileFile(session, path) : 0;
-        if (loaded != 1) {
+        loaded = read ? LoadProfileFile(session, path) : PROFILE_FILE_REFUSED;
+        if (loaded != PROFILE_FILE_OK) {
             MakeBlankWorkingProfile(session);
         }
         session.context.window->RedrawKeyMarks();

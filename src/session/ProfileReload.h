@@ -7,6 +7,7 @@
 #include <string>
 
 #include "session/KeyboardSession.h"
+#include "storage/ProfileFile.h"
 
 namespace keyloom {
 
@@ -15,12 +16,13 @@ namespace keyloom {
 // whatever its header claims. 1; 0 when no active profile is known, a read fails or the file
 // cannot be written. Program paths and text blocks are not kept by the keyboard, so the file
 // holds none.
-[[nodiscard]] int ReadKeyboardIntoFile(KeyboardSession& session, const std::string& path);
+[[nodiscard]] ProfileFileResult ReadKeyboardIntoFile(KeyboardSession& session,
+                                                     const std::string& path);
 
 // The working profile rebuilt from the keyboard through the working profile file, or a blank
 // one when the keyboard cannot be read; the key marks are redrawn. Flag 0 also clears the
 // pending state. Takes the profile lock itself, after the keyboard reads. 1 when the keyboard's
 // profiles were loaded, 0 when the working profile became blank.
-[[nodiscard]] int ReloadFromKeyboard(KeyboardSession& session, int flag);
+[[nodiscard]] ProfileFileResult ReloadFromKeyboard(KeyboardSession& session, int flag);
 
 }  // namespace keyloom

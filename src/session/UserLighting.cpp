@@ -39,7 +39,7 @@ bool IsPaintingUserMode(const LightingContext& lighting) {
     return lighting.state.view && userItem >= 0 && lighting.display.SelectedModeItem() == userItem;
 }
 
-int WriteLedColor(LightingContext& lighting, int led, Color color) {
+DeviceResult WriteLedColor(LightingContext& lighting, int led, Color color) {
     std::array<uint8_t, RGB_SIZE> rgb{};
     WriteRgb(rgb.data(), color);
     return InLightingTransaction(lighting.exchange, [&] {
@@ -50,7 +50,7 @@ int WriteLedColor(LightingContext& lighting, int led, Color color) {
 
 }  // namespace
 
-int PaintKey(LightingContext& lighting, int control) {
+DeviceResult PaintKey(LightingContext& lighting, int control) {
     const int index = LightingButtonIndexOfControl(control);
     if (index < 0 || !IsPaintingUserMode(lighting)) {
         return RESULT_BAD_ARGUMENT;
@@ -64,7 +64,7 @@ int PaintKey(LightingContext& lighting, int control) {
     const bool follows = state.paint.tool == TOOL_BASE_COLOR;
     const Color color = follows ? state.paint.baseColor : state.paint.color;
     lighting.display.SetKeyFrame(control, true, color);
-    const int result = WriteLedColor(lighting, led, color);
+    const DeviceResult result = WriteLedColor(lighting, led, color);
     StoreLedColor(state.ProfileColors(), led, color);
     state.ProfileFlags()[static_cast<size_t>(index)] = follows;
     // A preset entry that cannot be saved is logged where the file is written; the keyboard shows
@@ -73,10 +73,10 @@ int PaintKey(LightingContext& lighting, int control) {
     return result;
 }
 
-int UploadKeyColors(LightingContext& lighting) {
+DeviceResult UploadKeyColors(LightingContext& lighting) {
     const KeyColorTable& table = lighting.state.ProfileColors();
     return InLightingTransaction(lighting.exchange, [&] {
-        int result = RESULT_OK;
+        DeviceResult result = RESULT_OK;
         for (int led = 0; led < LED_COUNT; led += kLedsPerWrite) {
             result = FirstFailure(
                 result,
@@ -87,7 +87,7 @@ int UploadKeyColors(LightingContext& lighting) {
     });
 }
 
-int SetBaseColor(LightingContext& lighting, Color color) {
+DeviceResult SetBaseColor(LightingContext& lighting, Color color) {
     LightingState& state = lighting.state;
     if (color == state.paint.baseColor) {
         return RESULT_OK;
@@ -105,7 +105,7 @@ int SetBaseColor(LightingContext& lighting, Color color) {
     return UploadKeyColors(lighting);
 }
 
-int LoadUserPreset(LightingContext& lighting) {
+DeviceResult LoadUserPreset(LightingContext& lighting) {
     LightingState& state = lighting.state;
     const UserLightingFile file = ProfileFile(lighting);
     state.preset = file.ReadPresetIndex();
@@ -120,7 +120,7 @@ int LoadUserPreset(LightingContext& lighting) {
     return UploadKeyColors(lighting);
 }
 
-int ReloadUserPresets(LightingContext& lighting) {
+DeviceResult ReloadUserPresets(LightingContext& lighting) {
     const UserLightingFile file = ProfileFile(lighting);
     std::array<std::string, PRESET_COUNT> names;
     for (int preset = 0; preset < PRESET_COUNT; ++preset) {

@@ -16,11 +16,6 @@ namespace keyloom {
 
 namespace {
 
-constexpr int kValid = 1;
-constexpr int kRefused = 0;
-constexpr int kCannotOpen = -2;
-constexpr int kNoMemory = -3;
-
 // A profile file of 4 GiB or more cannot be described by its 32-bit total size.
 constexpr uint64_t kFileSizeLimit = uint64_t{1} << 32;
 
@@ -48,19 +43,19 @@ uint64_t TotalSizeOf(uint64_t macroCount, uint64_t stringAreaSize) {
 ProfileFileCheck ReadOpenFile(int fd, std::vector<uint8_t>& bytes) {
     struct stat info {};
     if (fstat(fd, &info) != 0) {
-        return {kCannotOpen, ProfileHeaderFault::kNone};
+        return {PROFILE_FILE_UNREADABLE, ProfileHeaderFault::kNone};
     }
     if (!S_ISREG(info.st_mode)) {
-        return {kRefused, ProfileHeaderFault::kNotRegularFile};
+        return {PROFILE_FILE_REFUSED, ProfileHeaderFault::kNotRegularFile};
     }
     const auto size = static_cast<uint64_t>(info.st_size);
     if (size >= kFileSizeLimit || size < PROFILE_IMAGE_SIZE) {
-        return {kRefused, ProfileHeaderFault::kNone};
+        return {PROFILE_FILE_REFUSED, ProfileHeaderFault::kNone};
     }
     try {
         bytes.resize(size);
     } catch (const std::bad_alloc&) {
-        return {kNoMemory, ProfileHeaderFault::kNone};
+        return {PROFILE_FILE_NO_MEMORY, ProfileHeaderFault::kNone};
     }
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t got =
@@ -69,11 +64,11 @@ ProfileFileCheck ReadOpenFile(int fd, std::vector<uint8_t>& bytes) {
             continue;
         }
         if (got <= 0) {
-            return {kCannotOpen, ProfileHeaderFault::kNone};
+            return {PROFILE_FILE_UNREADABLE, ProfileHeaderFault::kNone};
         }
         done += static_cast<size_t>(got);
     }
-    return {kValid, ProfileHeaderFault::kNone};
+    return {PROFILE_FILE_OK, ProfileHeaderFault::kNone};
 }
 
 // The one way a profile file is opened: the whole file with the results of the check. The open
@@ -83,7 +78,8 @@ ProfileFileCheck ReadProfileBytes(const std::string& path, std::vector<uint8_t>&
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         const bool missing = errno == ENOENT || errno == ENOTDIR;
-        return {missing ? kRefused : kCannotOpen, ProfileHeaderFault::kNone};
+        return {missing ? PROFILE_FILE_REFUSED : PROFILE_FILE_UNREADABLE,
+                ProfileHeaderFault::kNone};
     }
     const ProfileFileCheck result = ReadOpenFile(fd, bytes);
     close(fd);
@@ -211,11 +207,11 @@ ProfileHeaderFault FirstHeaderFault(std::span<const uint8_t> header) {
 ProfileFileCheck CheckProfileFile(const std::string& path) {
     std::vector<uint8_t> bytes;
     const ProfileFileCheck read = ReadProfileBytes(path, bytes);
-    if (read.result != kValid) {
+    if (read.result != PROFILE_FILE_OK) {
         return read;
     }
     const ProfileHeaderFault fault = FirstHeaderFault(bytes);
-    return {fault == ProfileHeaderFault::kNone ? kValid : kRefused, fault};
+    return {fault == ProfileHeaderFault::kNone ? PROFILE_FILE_OK : PROFILE_FILE_REFUSED, fault};
 }
 
 std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile) {
@@ -231,14 +227,14 @@ std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile) {
     return file;
 }
 
-int DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile) {
+ProfileFileResult DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile) {
     if (file.size() < PROFILE_IMAGE_SIZE) {
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     const size_t macroCount = ReadU16(file.data() + PROFILE_MACRO_COUNT_AT);
     const size_t areaSize = ReadU32(file.data() + PROFILE_STRING_SIZE_AT);
     if (macroCount > MACRO_LIST_CAPACITY || file.size() < TotalSizeOf(macroCount, areaSize)) {
-        return 0;
+        return PROFILE_FILE_REFUSED;
     }
     WorkingProfile loaded;
     std::copy_n(file.begin(), PROFILE_IMAGE_SIZE, loaded.image.begin());
@@ -248,20 +244,24 @@ int DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile) {
     }
     UnpackTexts(loaded, file.subspan(PROFILE_MACROS_AT + MACRO_RECORD_SIZE * macroCount, areaSize));
     profile = std::move(loaded);
-    return 1;
+    return PROFILE_FILE_OK;
 }
 
-int WriteBlankProfileFile(const std::string& path, uint8_t flag) {
-    return WriteFileAtomically(path, BlankProfileImage(flag)) ? 1 : 0;
+ProfileFileResult WriteBlankProfileFile(const std::string& path, uint8_t flag) {
+    return WriteFileAtomically(path, BlankProfileImage(flag)) ? PROFILE_FILE_OK
+                                                              : PROFILE_FILE_REFUSED;
 }
 
-int WriteProfileFile(const std::string& path, WorkingProfile& profile) {
-    return WriteFileAtomically(path, EncodeProfileFile(profile)) ? 1 : 0;
+ProfileFileResult WriteProfileFile(const std::string& path, WorkingProfile& profile) {
+    return WriteFileAtomically(path, EncodeProfileFile(profile)) ? PROFILE_FILE_OK
+                                                                 : PROFILE_FILE_REFUSED;
 }
 
-int ReadProfileFile(const std::string& path, WorkingProfile& profile) {
+ProfileFileResult ReadProfileFile(const std::string& path, WorkingProfile& profile) {
     std::vector<uint8_t> bytes;
-    return ReadProfileBytes(path, bytes).result == kValid ? DecodeProfileFile(bytes, profile) : 0;
+    return ReadProfileBytes(path, bytes).result == PROFILE_FILE_OK
+               ? DecodeProfileFile(bytes, profile)
+               : PROFILE_FILE_REFUSED;
 }
 
 }  // namespace keyloom

@@ -71,10 +71,18 @@ enum class ProfileHeaderFault {
 // `header` holds at least PROFILE_HEADER_SIZE bytes.
 ProfileHeaderFault FirstHeaderFault(std::span<const uint8_t> header);
 
+// Results of the profile file operations.
+enum ProfileFileResult : int {
+    PROFILE_FILE_OK = 1,
+    // Missing, smaller than an image, of 4 GiB or more, not a regular file, a header test that
+    // failed, a file shorter than its header says; or a file that could not be written.
+    PROFILE_FILE_REFUSED = 0,
+    PROFILE_FILE_UNREADABLE = -2,  // cannot be opened or read
+    PROFILE_FILE_NO_MEMORY = -3,   // no memory to read it
+};
+
 struct ProfileFileCheck {
-    // 1 valid; 0 missing, smaller than an image, of 4 GiB or more, not a regular file, or a
-    // header test failed; -2 cannot be opened or read; -3 no memory to read it.
-    int result;
+    ProfileFileResult result;
     ProfileHeaderFault fault;  // the test that failed when that made the result 0
 };
 
@@ -87,15 +95,16 @@ struct ProfileFileCheck {
 // save does.
 std::vector<uint8_t> EncodeProfileFile(WorkingProfile& profile);
 
-// Replaces the profile with the file's content; 1. A file shorter than its header says or with
-// more than 100 macros is refused with 0 and the profile is left as it was. A text entry whose
+// Replaces the profile with the file's content. A file shorter than its header says or with
+// more than 100 macros is refused and the profile is left as it was. A text entry whose
 // text does not lie within the string area, its terminating zero included, gets no text.
-[[nodiscard]] int DecodeProfileFile(std::span<const uint8_t> file, WorkingProfile& profile);
+[[nodiscard]] ProfileFileResult DecodeProfileFile(std::span<const uint8_t> file,
+                                                  WorkingProfile& profile);
 
 // The same on files. Writes go through a temporary file and a rename, so a failed save leaves
-// the previous file as it was. 1 on success, 0 otherwise.
-[[nodiscard]] int WriteBlankProfileFile(const std::string& path, uint8_t flag);
-[[nodiscard]] int WriteProfileFile(const std::string& path, WorkingProfile& profile);
-[[nodiscard]] int ReadProfileFile(const std::string& path, WorkingProfile& profile);
+// the previous file as it was.
+[[nodiscard]] ProfileFileResult WriteBlankProfileFile(const std::string& path, uint8_t flag);
+[[nodiscard]] ProfileFileResult WriteProfileFile(const std::string& path, WorkingProfile& profile);
+[[nodiscard]] ProfileFileResult ReadProfileFile(const std::string& path, WorkingProfile& profile);
 
 }  // namespace keyloom

@@ -161,7 +161,7 @@ void CKeyloomDlg::OnProfileButton(int number) {
     if (GetActiveProfile(m_session) == profile) {
         return;
     }
-    if (SelectProfile(m_session, profile) == 1) {
+    if (SelectProfile(m_session, profile)) {
         MarkProfileButtons();
     }
 }
@@ -283,7 +283,7 @@ void CKeyloomDlg::OnBackup() {
     if (!path) {
         return;
     }
-    if (ExportProfileFile(m_session, *path) != 1) {
+    if (ExportProfileFile(m_session, *path) != PROFILE_FILE_OK) {
         m_port.ShowMessage(kBackupFailedText,
                            FormatWithString(LangText(kBackupFailedText, LanguageSlot(),
                                                      m_session.paths.executableFolder),

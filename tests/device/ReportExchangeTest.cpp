@@ -96,7 +96,7 @@ struct ChunkedRead {
     int area;
     uint32_t offset;
     size_t size;
-    int (*read)(uint8_t* out, size_t size);
+    DeviceResult (*read)(uint8_t* out, size_t size);
 };
 
 TEST_F(ReportExchangeTest, LateAnswerAtAnyChunkLeavesTheReadEqualToTheKeyboard) {

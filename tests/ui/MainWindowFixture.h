@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Eventually.h"
 #include "support/SimKeyboardFixture.h"
 #include "ui/CKeyloomDlg.h"
 
@@ -74,14 +75,8 @@ class MainWindowTest : public SimKeyboardTest {
     template <typename Condition>
     static bool Eventually(Condition condition,
                            std::chrono::milliseconds limit = std::chrono::seconds(5)) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() >= deadline) {
-                return false;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        }
-        return true;
+        return test::Eventually(condition, limit,
+                                [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 10); });
     }
 
     ScriptedPrompter prompter;

@@ -143,16 +143,6 @@ DeviceResult CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378) {
     return Chunks(exchange, CMD_READ_DEFAULT_KEYS, 0, KEY_BLOCK_SIZE, out378, nullptr);
 }
 
-DeviceResult CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56, uint8_t length, int keySlot,
-                              int bank) {
-    const size_t offset =
-        3 * static_cast<size_t>(keySlot) + KEY_COLOR_BANK_SIZE * static_cast<size_t>(bank);
-    if (length > kReportDataSize || keySlot < 0 || bank < 0 || offset > kMaxOffset) {
-        return RESULT_BAD_ARGUMENT;
-    }
-    return Simple(exchange, CMD_READ_KEY_COLORS, length, offset, nullptr, out56);
-}
-
 DeviceResult CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes, uint8_t length,
                                int keySlot, int profile) {
     const size_t offset =

@@ -41,8 +41,6 @@ inline constexpr size_t MACRO_MEMORY_UNIT = 128;
 [[nodiscard]] DeviceResult CmdWriteMacros(ReportExchange& exchange, const uint8_t* bytes,
                                           size_t count);
 [[nodiscard]] DeviceResult CmdReadDefaultKeys(ReportExchange& exchange, uint8_t* out378);
-[[nodiscard]] DeviceResult CmdReadKeyColors(ReportExchange& exchange, uint8_t* out56,
-                                            uint8_t length, int keySlot, int bank);
 [[nodiscard]] DeviceResult CmdWriteKeyColors(ReportExchange& exchange, const uint8_t* bytes,
                                              uint8_t length, int keySlot, int profile);
 // Sends the keyboard into its boot loader; no answer comes. The transport's result.

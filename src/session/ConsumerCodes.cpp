@@ -5,6 +5,7 @@
 
 #include "session/ActiveProfile.h"
 #include "session/DeviceStateWorker.h"
+#include "session/GKeyBank.h"
 #include "session/KeyboardSession.h"
 
 namespace keyloom {
@@ -12,16 +13,13 @@ namespace keyloom {
 namespace {
 
 constexpr std::chrono::milliseconds kTrayIconPoll{1};
-constexpr int kLabelledGKeys = 5;
 
 WindowPort& Window(KeyboardSession& session) {
     return *session.context.window;
 }
 
-// The window follows the bank on its own thread; this transport thread waits for it.
 void SwitchBank(KeyboardSession& session, uint16_t) {
-    session.channels.SwitchMacroKeyBank();
-    Window(session).SendMessage(UM_BANK_CHANGED, TAG_BANK, 0);
+    SwitchGKeyBank(session);
 }
 
 // The window re-reads at once, on its own thread, what the keyboard changed.
@@ -69,22 +67,6 @@ void OnConsumerCode(KeyboardSession& session, uint16_t code) {
             return;
         }
     }
-}
-
-GKeyMarks CurrentGKeyMarks(KeyboardSession& session) {
-    const int profile = GetActiveProfile(session);
-    const int bank = session.channels.MacroKeyBank();
-    GKeyMarks marks{};
-    std::lock_guard lock(session.context.profileLock);
-    const AssignmentTable table = session.profile.Assignments();
-    for (int position = 0; position < G_KEYS_PER_BANK; ++position) {
-        GKeyMark& mark = marks[static_cast<size_t>(position)];
-        mark.assigned = table.EntryOf(profile, GKeySlot(bank, position)).kind != ASSIGN_DEFAULT;
-        if (position < kLabelledGKeys) {
-            mark.label = {bank == 0 ? 'A' : 'B', static_cast<char>('1' + position)};
-        }
-    }
-    return marks;
 }
 
 bool ReadProfileAfterChange(KeyboardSession& session) {

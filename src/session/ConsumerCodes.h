@@ -4,11 +4,7 @@
 // (and the window relabels the G keys), lighting and profile changes made on the keyboard are
 // read again on the window thread, and the special state changes the tray icon.
 
-#include <array>
 #include <cstdint>
-#include <string>
-
-#include "model/AssignmentTable.h"
 
 namespace keyloom {
 
@@ -25,17 +21,6 @@ inline constexpr uint16_t CONSUMER_SPECIAL_ON = 0x1811;
 
 // Acts on a consumer code from the keyboard; codes the tool does not know are ignored.
 void OnConsumerCode(KeyboardSession& session, uint16_t code);
-
-struct GKeyMark {
-    bool assigned;
-    std::string label;
-};
-using GKeyMarks = std::array<GKeyMark, G_KEYS_PER_BANK>;
-
-// The core of UM_BANK_CHANGED: for each G key of the bank shown, whether the active profile gives
-// it a function of its own, and its label, "A1" to "A5" or "B1" to "B5" (the last four keys have
-// none). Takes the profile lock.
-GKeyMarks CurrentGKeyMarks(KeyboardSession& session);
 
 // The core of TIMER_PROFILE_CHANGED: stops the timer and takes the active profile from the
 // keyboard's configuration. True when it was read; the window then marks its profile buttons and

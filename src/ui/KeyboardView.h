@@ -7,7 +7,7 @@
 #include "controls/CBaseDialog.h"
 #include "controls/CPngButton.h"
 #include "model/AssignmentDescription.h"
-#include "session/ConsumerCodes.h"
+#include "session/GKeyBank.h"
 
 namespace keyloom {
 

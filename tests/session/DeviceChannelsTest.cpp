@@ -10,6 +10,7 @@
 #include "device/ConfigReport.h"
 #include "session/ConsumerCodes.h"
 #include "session/DeviceStateWorker.h"
+#include "session/GKeyBank.h"
 #include "session/KeyboardSession.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"

@@ -64,12 +64,12 @@ void TakeViewFlag(LightingContext& lighting, ReadKind kind) {
     lighting.state.view = stored || (kind == ReadKind::ORDINARY && lighting.state.view);
 }
 
-int ReadState(LightingContext& lighting, ReadKind kind) {
+LightingRead ReadState(LightingContext& lighting, ReadKind kind) {
     LightingState& state = lighting.state;
     lighting.display.ClearModeBox();
     state.modes.Clear();
     if (!ReadModeList(lighting)) {
-        return -1;
+        return LIGHTING_CONFIG_UNREADABLE;
     }
     InLightingTransaction(lighting.exchange, [&] {
         if (kind == ReadKind::AFTER_PROFILE_CHANGE && state.modes.Contains(MODE_USER)) {
@@ -81,24 +81,24 @@ int ReadState(LightingContext& lighting, ReadKind kind) {
     });
     DecodeLightingValues(state.ProfileRecord(), state.values);
     TakeViewFlag(lighting, kind);
-    return 0;
+    return LIGHTING_READ_OK;
 }
 
 }  // namespace
 
-int ReadLightingState(LightingContext& lighting) {
+LightingRead ReadLightingState(LightingContext& lighting) {
     return ReadState(lighting, ReadKind::ORDINARY);
 }
 
-int ReadLightingStateAfterProfileChange(LightingContext& lighting) {
+LightingRead ReadLightingStateAfterProfileChange(LightingContext& lighting) {
     return ReadState(lighting, ReadKind::AFTER_PROFILE_CHANGE);
 }
 
-int FollowKeyboardProfile(LightingContext& lighting, int activeProfile) {
+LightingRead FollowKeyboardProfile(LightingContext& lighting, int activeProfile) {
     if (!lighting.state.SelectProfile(activeProfile)) {
-        return -1;
+        return LIGHTING_CONFIG_UNREADABLE;
     }
-    const int read = ReadLightingStateAfterProfileChange(lighting);
+    const LightingRead read = ReadLightingStateAfterProfileChange(lighting);
     RecomputeBaseColorFlags(lighting.state);
     return read;
 }

@@ -14,9 +14,9 @@ int ReadRecordDelaySetting(const std::string& applicationTitle, const std::strin
     return GetAppSettingInt(applicationTitle, kSection, valueName, 0);
 }
 
-int WriteRecordDelaySetting(const std::string& applicationTitle, const std::string& valueName,
-                            int value) {
-    return WriteAppSetting(applicationTitle, kSection, valueName, value == 1 ? "1" : "0") ? 1 : 0;
+bool WriteRecordDelaySetting(const std::string& applicationTitle, const std::string& valueName,
+                             int value) {
+    return WriteAppSetting(applicationTitle, kSection, valueName, value == 1 ? "1" : "0");
 }
 
 }  // namespace keyloom

@@ -12,8 +12,8 @@ inline constexpr const char* kRecordDelaySettingText = "MACRO_ACTION_RECORD_DELA
 // The stored number; 0 when nothing is stored.
 int ReadRecordDelaySetting(const std::string& applicationTitle, const std::string& valueName);
 
-// Stores "1" for 1 and "0" for any other number. 1 on success, 0 when it cannot be written.
-[[nodiscard]] int WriteRecordDelaySetting(const std::string& applicationTitle,
-                                          const std::string& valueName, int value);
+// Stores "1" for 1 and "0" for any other number. False when it cannot be written.
+[[nodiscard]] bool WriteRecordDelaySetting(const std::string& applicationTitle,
+                                           const std::string& valueName, int value);
 
 }  // namespace keyloom

@@ -24,10 +24,10 @@ std::string LightingFileName(int number) {
 }
 
 // A source that cannot be read gives an empty copy.
-int CopyFileBytes(const std::string& from, const std::string& to) {
+bool CopyFileBytes(const std::string& from, const std::string& to) {
     const auto bytes = ReadWholeFile(from);
     const bool written = WriteFileAtomically(to, bytes.value_or(std::vector<uint8_t>{}));
-    return bytes.has_value() && written ? 1 : 0;
+    return bytes.has_value() && written;
 }
 
 }  // namespace
@@ -52,22 +52,22 @@ UserSettingsFile UserDataFolder::SettingsFile() const {
     return UserSettingsFile(folder_ + kSettingsName);
 }
 
-int UserDataFolder::PrepareFirstRun() const {
+UserDataFolder::FirstRun UserDataFolder::PrepareFirstRun() const {
     std::error_code error;
     if (std::filesystem::exists(folder_, error)) {
-        return 0;
+        return FIRST_RUN_FOLDER_EXISTED;
     }
     if (!EnsureFolder(folder_)) {
-        return -1;
+        return FIRST_RUN_FOLDER_NOT_CREATED;
     }
     for (int profile = 0; profile < LIGHTING_PROFILE_COUNT; ++profile) {
         // Without the shipped file the copies stay empty and read as empty presets.
         (void)ResetUserLighting(profile);
     }
-    return 1;
+    return FIRST_RUN_PREPARED;
 }
 
-int UserDataFolder::ResetUserLighting(int profile) const {
+bool UserDataFolder::ResetUserLighting(int profile) const {
     if (profile < 0 || profile >= LIGHTING_PROFILE_COUNT) {
         return 0;
     }

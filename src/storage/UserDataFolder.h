@@ -25,14 +25,20 @@ class UserDataFolder {
     }
     UserSettingsFile SettingsFile() const;
 
+    enum FirstRun : int {
+        FIRST_RUN_PREPARED = 1,
+        FIRST_RUN_FOLDER_EXISTED = 0,
+        FIRST_RUN_FOLDER_NOT_CREATED = -1,
+    };
+
     // First run: when the folder does not exist, creates it and copies the shipped lighting file
     // as the user lighting file of each profile. An existing folder is left untouched, even when
-    // files are missing in it. 1: created; 0: it existed; -1: it could not be created.
-    [[nodiscard]] int PrepareFirstRun() const;
+    // files are missing in it.
+    [[nodiscard]] FirstRun PrepareFirstRun() const;
 
     // Copies the shipped lighting file byte for byte over the profile's file. A shipped file
-    // that cannot be read leaves the profile's file empty. 1 when the shipped file was copied.
-    [[nodiscard]] int ResetUserLighting(int profile) const;
+    // that cannot be read leaves the profile's file empty. True when the shipped file was copied.
+    [[nodiscard]] bool ResetUserLighting(int profile) const;
 
   private:
     std::string folder_;

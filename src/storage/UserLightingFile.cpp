@@ -67,10 +67,6 @@ int ParseNumber(const std::string& text, int fallback) {
     return ReadDecimalList(text, number) == 1 ? number[0] : fallback;
 }
 
-int Result(bool written) {
-    return written ? 1 : 0;
-}
-
 }  // namespace
 
 std::string UserLightingFile::Read(const std::string& section, const std::string& key,
@@ -88,16 +84,16 @@ int UserLightingFile::ReadPresetIndex() const {
     return IsPreset(preset) ? preset : 0;
 }
 
-int UserLightingFile::WritePresetIndex(int preset) const {
-    return Result(IsPreset(preset) && Write(kIndexSection, kIndexKey, std::to_string(preset)));
+bool UserLightingFile::WritePresetIndex(int preset) const {
+    return IsPreset(preset) && Write(kIndexSection, kIndexKey, std::to_string(preset));
 }
 
 std::string UserLightingFile::ReadPresetName(int preset) const {
     return Read(kNameSection, std::to_string(preset), kDefaultName);
 }
 
-int UserLightingFile::WritePresetName(int preset, const std::string& name) const {
-    return Result(IsPreset(preset) && Write(kNameSection, std::to_string(preset), name));
+bool UserLightingFile::WritePresetName(int preset, const std::string& name) const {
+    return IsPreset(preset) && Write(kNameSection, std::to_string(preset), name);
 }
 
 KeyColorEntry UserLightingFile::ReadKeyColor(int preset, int led) const {
@@ -106,14 +102,14 @@ KeyColorEntry UserLightingFile::ReadKeyColor(int preset, int led) const {
     return {ColorOfNumbers(numbers), numbers[RGB_SIZE] != 0};
 }
 
-int UserLightingFile::WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const {
+bool UserLightingFile::WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const {
     if (!IsPreset(preset) || !IsLed(led)) {
-        return 0;
+        return false;
     }
     const auto rgb = NumbersOfColor(entry.color);
     const std::array<int, RGB_SIZE + 1> numbers = {rgb[0], rgb[1], rgb[2],
                                                    entry.followsBase ? 1 : 0};
-    return Result(Write(PresetSection(preset), std::to_string(led), FormatDecimalList(numbers)));
+    return Write(PresetSection(preset), std::to_string(led), FormatDecimalList(numbers));
 }
 
 PresetSettings UserLightingFile::ReadPresetSettings(int preset) const {
@@ -124,15 +120,15 @@ PresetSettings UserLightingFile::ReadPresetSettings(int preset) const {
             ParseColor(Read(section, kColorKey, kDefaultColor))};
 }
 
-int UserLightingFile::WritePresetSettings(int preset, const PresetSettings& settings) const {
+bool UserLightingFile::WritePresetSettings(int preset, const PresetSettings& settings) const {
     if (!IsPreset(preset)) {
-        return 0;
+        return false;
     }
     const std::string section = PresetSection(preset);
     const bool tool = Write(section, kToolKey, std::to_string(settings.tool));
     const bool baseColor = Write(section, kBaseColorKey, FormatColor(settings.baseColor));
     const bool color = Write(section, kColorKey, FormatColor(settings.color));
-    return Result(tool && baseColor && color);
+    return tool && baseColor && color;
 }
 
 }  // namespace keyloom

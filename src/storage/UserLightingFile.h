@@ -28,7 +28,7 @@ struct PresetSettings {
 };
 
 // Missing files, sections and keys read as their defaults: preset 0, the name "0", a key painted
-// red that follows the base colour, tool 0, black colours. Writes give 1, or 0 when the value
+// red that follows the base colour, tool 0, black colours. Writes give false when the value
 // could not be stored or an argument is out of range.
 class UserLightingFile {
   public:
@@ -38,19 +38,19 @@ class UserLightingFile {
 
     // 0 to 9; a value that is no number or out of range reads as 0.
     int ReadPresetIndex() const;
-    [[nodiscard]] int WritePresetIndex(int preset) const;
+    [[nodiscard]] bool WritePresetIndex(int preset) const;
 
     std::string ReadPresetName(int preset) const;
-    [[nodiscard]] int WritePresetName(int preset, const std::string& name) const;
+    [[nodiscard]] bool WritePresetName(int preset, const std::string& name) const;
 
     // Numbers missing at the end of the value count as 0; colour parts are cut to 0 to 255.
     KeyColorEntry ReadKeyColor(int preset, int led) const;
-    [[nodiscard]] int WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const;
+    [[nodiscard]] bool WriteKeyColor(int preset, int led, const KeyColorEntry& entry) const;
 
     // A tool other than 1 reads as 0.
     PresetSettings ReadPresetSettings(int preset) const;
     // Always writes the tool and both colours together.
-    [[nodiscard]] int WritePresetSettings(int preset, const PresetSettings& settings) const;
+    [[nodiscard]] bool WritePresetSettings(int preset, const PresetSettings& settings) const;
 
   private:
     std::string Read(const std::string& section, const std::string& key,

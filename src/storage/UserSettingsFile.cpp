@@ -22,8 +22,8 @@ bool UserSettingsFile::ReadLightingViewFlag() const {
     return flag[0] == 1;
 }
 
-int UserSettingsFile::WriteLightingViewFlag(bool on) const {
-    return WritePrivateProfileString(kSection, kLightingViewKey, on ? kOn : kOff, path_) ? 1 : 0;
+bool UserSettingsFile::WriteLightingViewFlag(bool on) const {
+    return WritePrivateProfileString(kSection, kLightingViewKey, on ? kOn : kOff, path_);
 }
 
 }  // namespace keyloom

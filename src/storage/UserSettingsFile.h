@@ -15,8 +15,8 @@ class UserSettingsFile {
 
     // True only for a stored 1; a missing file or key reads as off.
     bool ReadLightingViewFlag() const;
-    // 1 when stored, 0 when the file could not be written.
-    [[nodiscard]] int WriteLightingViewFlag(bool on) const;
+    // False when the file could not be written.
+    [[nodiscard]] bool WriteLightingViewFlag(bool on) const;
 
   private:
     std::string path_;

@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <regex>
+#include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace keyloom {
@@ -74,14 +76,36 @@ std::string TargetOf(const std::string& included, const std::string& from) {
     return from;
 }
 
+// The file named by a line `#include "name"`, or nothing for any other line.
+std::optional<std::string> QuotedInclude(std::string_view line) {
+    constexpr std::string_view kDirective = "include";
+    const auto hash = line.find_first_not_of(" \t");
+    if (hash == std::string_view::npos || line[hash] != '#') {
+        return std::nullopt;
+    }
+    line.remove_prefix(hash + 1);
+    line.remove_prefix(std::min(line.size(), line.find_first_not_of(" \t")));
+    if (!line.starts_with(kDirective)) {
+        return std::nullopt;
+    }
+    line.remove_prefix(kDirective.size());
+    const auto open = line.find_first_not_of(" \t");
+    if (open == std::string_view::npos || line[open] != '"') {
+        return std::nullopt;
+    }
+    const auto close = line.find('"', open + 1);
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(line.substr(open + 1, close - open - 1));
+}
+
 std::vector<Arrow> ArrowsOf(const fs::path& file, const std::string& layer) {
-    static const std::regex kInclude(R"(^\s*#\s*include\s+"([^"]+)\")");
     std::vector<Arrow> arrows;
     std::ifstream in(file);
     for (std::string line; std::getline(in, line);) {
-        std::smatch match;
-        if (std::regex_search(line, match, kInclude)) {
-            arrows.push_back({file.string(), layer, TargetOf(match[1].str(), layer)});
+        if (const auto included = QuotedInclude(line)) {
+            arrows.push_back({file.string(), layer, TargetOf(*included, layer)});
         }
     }
     return arrows;

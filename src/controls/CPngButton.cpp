@@ -60,13 +60,22 @@ void CPngButton::SetFaceOrigin(QPoint origin) {
     }
 }
 
+// The lighting preview sets every key's mark and frame 20 times a second: only a change is drawn.
 void CPngButton::SetMarked(bool marked, bool redraw) {
+    if (marked == m_marked) {
+        return;
+    }
     m_marked = marked;
     Redraw(redraw);
 }
 
 void CPngButton::SetOutline(Color color, int strength, bool on) {
-    m_outline = {on, color, on ? std::min(strength, OUTLINE_STRENGTH_MAX) : strength};
+    const ButtonOutline outline = {on, color,
+                                   on ? std::min(strength, OUTLINE_STRENGTH_MAX) : strength};
+    if (outline == m_outline) {
+        return;
+    }
+    m_outline = outline;
     update();
 }
 

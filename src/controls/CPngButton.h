@@ -71,6 +71,8 @@ struct ButtonOutline {
     bool on = false;
     Color color = 0;
     int strength = 0;  // at most OUTLINE_STRENGTH_MAX while on
+
+    bool operator==(const ButtonOutline&) const = default;
 };
 
 inline constexpr int OUTLINE_STRENGTH_MAX = 100;

@@ -30,6 +30,9 @@ CKeyloomDlg::CKeyloomDlg(KeyboardSession& session, MainWindowServices services)
         std::make_unique<KeyboardView>(*this, [this](int control) { OnKeyClicked(control); });
     AddCommandButtons();
     AddArrows();
+    m_panel = new LightingPanel(*this, *this, m_lighting,
+                                m_session.paths.executableFolder + SKIN_FOLDER + "/",
+                                m_session.paths.executableFolder);
     m_busyPicture.setParent(this);
     PlaceControl(&m_busyPicture, SKIN_BUSY_PICTURE);
     m_busyPicture.hide();
@@ -106,6 +109,18 @@ CommandMenu::CommandHandler CKeyloomDlg::MenuCommands() {
 
 LightingContext CKeyloomDlg::Lighting() {
     return {m_session.link.Exchange(), m_lighting, *this, m_services.userData};
+}
+
+bool CKeyloomDlg::SelectProfileAgain() {
+    if (!SelectProfile(m_session, m_lighting.Profile())) {
+        return false;
+    }
+    MarkProfileButtons();
+    return true;
+}
+
+void CKeyloomDlg::PostSliderPosition(int control, int position) {
+    m_port.PostMessage(UM_SLIDER_POS, static_cast<uintptr_t>(control), position);
 }
 
 }  // namespace keyloom

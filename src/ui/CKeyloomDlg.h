@@ -18,6 +18,7 @@
 #include "ui/CTrayIcon.h"
 #include "ui/FileChooser.h"
 #include "ui/KeyboardView.h"
+#include "ui/LightingPanel.h"
 #include "ui/LoginSessionWatcher.h"
 #include "ui/MessagePrompter.h"
 #include "ui/QtWindowPort.h"
@@ -49,7 +50,10 @@ struct KeySettingsRequest {
 // Its members are defined by concern: CKeyloomDlgKeyboard.cpp the keyboard area,
 // CKeyloomDlgButtons.cpp the button bar and menus, CKeyloomDlgMessages.cpp the window's messages
 // and exit, CKeyloomDlg.cpp the construction and what they share.
-class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDisplay {
+class CKeyloomDlg : public CBaseDialog,
+                    public WindowSurface,
+                    private LightingDisplay,
+                    private LightingPanelHost {
     Q_OBJECT
 
   public:
@@ -73,8 +77,10 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     // The key settings the window asked for, in order; the key settings dialog takes them over.
     const std::vector<KeySettingsRequest>& KeySettingsRequests() const { return m_keyRequests; }
     int ReportRateIndex() const { return m_reportRate; }
-    // The lighting the window shows and edits; the lighting panel switches its view on and off.
+    // The lighting the window shows and edits, and the panel that edits it.
     LightingState& LightingModel() { return m_lighting; }
+    LightingPanel& Panel() { return *m_panel; }
+    const UserDataFolder& UserData() const { return m_services.userData; }
     // The busy animation's frame now shown, 0 to 9.
     int BusyFrame() const { return m_busyFrame; }
     bool Exited() const { return m_exited; }
@@ -132,10 +138,19 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
 
   private:
     // LightingDisplay: the key frames; the mode and preset boxes belong to the lighting panel.
-    void ClearModeBox() override {}
-    int SelectedModeItem() const override { return -1; }
+    void ClearModeBox() override { m_panel->ClearModeBox(); }
+    int SelectedModeItem() const override { return m_panel->SelectedModeItem(); }
     void SetKeyFrame(int control, bool on, Color color) override;
-    void FillPresetBox(std::span<const std::string>) override {}
+    void FillPresetBox(std::span<const std::string> names) override {
+        m_panel->FillPresetBox(names);
+    }
+
+    // LightingPanelHost, besides the above.
+    LightingContext Lighting() override;
+    bool SelectProfileAgain() override;
+    void ClearKeyFrames() override;
+    void MarkReportRate(int index) override;
+    void PostSliderPosition(int control, int position) override;
 
     // The path of a file in the skins folder.
     static std::string SkinPath(const KeyboardSession& session, const std::string& name);
@@ -147,7 +162,6 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     // The menus' texts and where their commands go.
     CommandMenu::TextSource MenuTexts();
     CommandMenu::CommandHandler MenuCommands();
-    LightingContext Lighting();
 
     // The keyboard area.
     void RequestKeySettings(int keyCode, int control, bool macroOnly);
@@ -160,10 +174,10 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void LabelButtons(int slot);
     void MarkProfileButtons();
     void MarkReportRateButtons();
-    // Reads the lighting state of the selected profile and shows its report rate.
+    // Reads the lighting state of the profile in view and shows it on the panel.
     void ReadLighting();
-    // The report rate read with the lighting state.
-    void ShowLightingRead();
+    // The same, the user presets reloaded in between when the keyboard has the user mode.
+    void ReadLightingAndPresets();
     void ApplyFlip();
     int ReadFlip() const;
     void OnCommand(uintptr_t command, intptr_t);
@@ -178,6 +192,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     void OnDeviceGone(uintptr_t, intptr_t);
     void OnTimer(uintptr_t id, intptr_t);
     void OnSessionChange(uintptr_t event, intptr_t);
+    void OnSliderPosition(uintptr_t control, intptr_t position);
     // The keyboard's new active profile was read: the window and its lighting follow it.
     void OnProfileChangedOnKeyboard();
     // The busy animation's frame m_busyFrame.
@@ -199,6 +214,7 @@ class CKeyloomDlg : public CBaseDialog, public WindowSurface, private LightingDi
     CTrayIcon m_tray;
     QPointer<CAboutDlg> m_about;
     LightingState m_lighting;
+    LightingPanel* m_panel = nullptr;  // a child of the window
     int m_reportRate = 0;
     std::vector<KeySettingsRequest> m_keyRequests;
     bool m_exiting = false;

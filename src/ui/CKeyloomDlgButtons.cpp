@@ -157,7 +157,10 @@ void CKeyloomDlg::SetProfileCaption(const QString& caption, const QString& toolt
 void CKeyloomDlg::OnProfileButton(int number) {
     const int profile = number - 1;
     m_lighting.SelectProfile(profile);
-    ReadLighting();
+    ReadLightingAndPresets();
+    if (m_lighting.view) {
+        m_panel->LightingViewOff();
+    }
     if (GetActiveProfile(m_session) == profile) {
         return;
     }
@@ -167,8 +170,7 @@ void CKeyloomDlg::OnProfileButton(int number) {
 }
 
 void CKeyloomDlg::OnReportRateButton(int number) {
-    m_reportRate = number - 1;
-    MarkReportRateButtons();
+    MarkReportRate(number - 1);
     const auto rate = static_cast<uint8_t>(m_reportRate);
     LightingContext lighting = Lighting();
     // Lighting writes go unchecked: the next read shows what the keyboard took.
@@ -178,8 +180,7 @@ void CKeyloomDlg::OnReportRateButton(int number) {
 void CKeyloomDlg::OnDefaultButton() {
     RestoreDefaults(m_session, [this] {
         if (m_lighting.view) {
-            LightingContext lighting = Lighting();
-            (void)WriteDefaultLighting(lighting);  // unchecked, as above
+            m_panel->RestoreDefaultLighting();
         }
     });
     RedrawKeyMarks();
@@ -254,11 +255,20 @@ void CKeyloomDlg::MarkProfileButtons() {
 void CKeyloomDlg::ReadLighting() {
     LightingContext lighting = Lighting();
     (void)ReadLightingState(lighting);  // a failed read keeps the values shown
-    ShowLightingRead();
+    m_panel->RefreshLightingPanel();
 }
 
-void CKeyloomDlg::ShowLightingRead() {
-    m_reportRate = m_lighting.values.reportRate;
+void CKeyloomDlg::ReadLightingAndPresets() {
+    LightingContext lighting = Lighting();
+    (void)ReadLightingState(lighting);  // a failed read keeps the values shown
+    if (m_lighting.modes.Contains(MODE_USER)) {
+        m_panel->ReloadUserPresets();
+    }
+    m_panel->RefreshLightingPanel();
+}
+
+void CKeyloomDlg::MarkReportRate(int index) {
+    m_reportRate = index;
     MarkReportRateButtons();
 }
 

@@ -59,4 +59,13 @@ void CKeyloomDlg::SetKeyFrame(int control, bool on, Color color) {
     }
 }
 
+void CKeyloomDlg::ClearKeyFrames() {
+    for (const KeyButton& key : LightingButtons()) {
+        SetKeyFrame(key.control, false, 0);
+        if (CPngButton* button = m_keyboard->Button(key.control)) {
+            button->SetMarked(false);
+        }
+    }
+}
+
 }  // namespace keyloom

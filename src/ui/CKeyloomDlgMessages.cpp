@@ -49,6 +49,7 @@ intptr_t CKeyloomDlg::HandleMessage(uint32_t message, uintptr_t wParam, intptr_t
         MessageHandler{MSG_TIMER, std::nullopt, &CKeyloomDlg::OnTimer},
         MessageHandler{MSG_COMMAND, std::nullopt, &CKeyloomDlg::OnCommand},
         MessageHandler{MSG_SESSION_CHANGE, std::nullopt, &CKeyloomDlg::OnSessionChange},
+        MessageHandler{UM_SLIDER_POS, std::nullopt, &CKeyloomDlg::OnSliderPosition},
     };
     const intptr_t result = HandleSessionMessage(m_session, message, wParam, lParam);
     if (message == MSG_TIMER && wParam == TIMER_PROFILE_CHANGED && result == 1) {
@@ -83,6 +84,7 @@ void CKeyloomDlg::OnLanguage(uintptr_t, intptr_t slot) {
         m_about->ApplyLanguage(language);
     }
     LabelButtons(language);
+    m_panel->ApplyLanguage(language);
     setWindowTitle(LanguageText("MAIN_CAPTION", language));
 }
 
@@ -92,7 +94,7 @@ void CKeyloomDlg::OnBankChanged(uintptr_t, intptr_t) {
 
 void CKeyloomDlg::OnProfileReload(uintptr_t, intptr_t) {
     MarkProfileButtons();
-    ReadLighting();
+    ReadLightingAndPresets();
     RedrawKeyMarks();
 }
 
@@ -109,6 +111,7 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
             break;
         case TIMER_PREVIEW:
             m_port.KillTimer(TIMER_PREVIEW);
+            m_panel->PreviewTick();
             m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
             break;
         case TIMER_LIGHTING_CHANGED:
@@ -124,12 +127,16 @@ void CKeyloomDlg::OnProfileChangedOnKeyboard() {
     // A lighting read that fails keeps the values shown.
     (void)FollowKeyboardProfile(lighting, m_session.context.activeProfileCache);
     MarkProfileButtons();
-    ShowLightingRead();
+    m_panel->RefreshLightingPanel();
     RedrawKeyMarks();
 }
 
 void CKeyloomDlg::OnSessionChange(uintptr_t event, intptr_t) {
     m_away.OnSessionChange(static_cast<uint32_t>(event));
+}
+
+void CKeyloomDlg::OnSliderPosition(uintptr_t control, intptr_t position) {
+    m_panel->OnSliderPosition(static_cast<int>(control), static_cast<int>(position));
 }
 
 void CKeyloomDlg::SetBusyPictureVisible(bool visible) {

@@ -59,26 +59,14 @@ class CBitmapSliderTest : public ::testing::Test {
 };
 
 TEST_F(CBitmapSliderTest, PressDragAndReleaseReportThePositionUnderTheMouse) {
+    QTest::mouseMove(&m_slider, At(60));  // no button held: no report
     QTest::mousePress(&m_slider, Qt::LeftButton, {}, At(38));
     QTest::mouseMove(&m_slider, At(41));  // still 3: no report
     QTest::mouseMove(&m_slider, At(65));
-    QTest::mouseRelease(&m_slider, Qt::LeftButton, {}, At(65));
-    EXPECT_EQ(ReportedPositions(), (std::vector{3, 6, 6}));
-    EXPECT_EQ(m_slider.Position(), 6);
-}
-
-TEST_F(CBitmapSliderTest, MouseBeyondTheKnobsTravelClampsToTheEnds) {
-    m_slider.SetPosition(4);
-    QTest::mousePress(&m_slider, Qt::LeftButton, {}, At(1));
-    QTest::mouseMove(&m_slider, At(500));
+    QTest::mouseMove(&m_slider, At(500));  // beyond the end
     QTest::mouseRelease(&m_slider, Qt::LeftButton, {}, At(-30));
-    EXPECT_EQ(ReportedPositions(), (std::vector{0, 9, 0}));
-}
-
-TEST_F(CBitmapSliderTest, MoveWithoutPressReportsNothing) {
-    QTest::mouseMove(&m_slider, At(60));
-    QTest::mouseClick(&m_slider, Qt::LeftButton, {}, At(18));
-    EXPECT_EQ(ReportedPositions(), (std::vector{1, 1}));
+    EXPECT_EQ(ReportedPositions(), (std::vector{3, 6, 9, 0}));
+    EXPECT_EQ(m_slider.Position(), 0);
 }
 
 struct PositionCase {
@@ -109,15 +97,14 @@ TEST_P(CBitmapSliderPositionTest, ClickTakesTheNearestPosition) {
     EXPECT_EQ(slider.Position(), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SpeedAndBrightness, CBitmapSliderPositionTest,
-    ::testing::Values(PositionCase{0, 9, 106, 8, 0}, PositionCase{0, 9, 106, 98, 9},
-                      PositionCase{0, 9, 106, 52, 4},  // 4.4
-                      PositionCase{0, 9, 106, 54, 5},  // 4.6
-                      PositionCase{0, 9, 106, 105, 9}, PositionCase{1, 14, 146, 8, 1},
-                      PositionCase{1, 14, 146, 0, 1}, PositionCase{1, 14, 146, 72, 7},  // 1 + 6.4
-                      PositionCase{1, 14, 146, 77, 8},                                  // 1 + 6.9
-                      PositionCase{1, 14, 146, 138, 14}));
+INSTANTIATE_TEST_SUITE_P(SpeedAndBrightness, CBitmapSliderPositionTest,
+                         ::testing::Values(PositionCase{0, 9, 106, 8, 0},
+                                           PositionCase{0, 9, 106, 52, 4},  // 4.4
+                                           PositionCase{0, 9, 106, 54, 5},  // 4.6
+                                           PositionCase{0, 9, 106, 105, 9},
+                                           PositionCase{1, 14, 146, 0, 1},
+                                           PositionCase{1, 14, 146, 72, 7},    // 1 + 6.4
+                                           PositionCase{1, 14, 146, 77, 8}));  // 1 + 6.9
 
 struct KeyStep {
     Qt::Key key;
@@ -166,9 +153,6 @@ TEST_F(CBitmapSliderTest, DrawsThePictureItIsGiven) {
     m_slider.SetPicture({"18.bmp", QPixmap::fromImage(test::FilledPicture(106, 20, Qt::blue))});
     EXPECT_EQ(m_slider.PictureName(), "18.bmp");
     EXPECT_EQ(m_slider.grab().toImage().pixelColor(50, 10), QColor(Qt::blue));
-    m_slider.SetPicture({"19.bmp", QPixmap::fromImage(test::FilledPicture(106, 20, Qt::red))});
-    EXPECT_EQ(m_slider.PictureName(), "19.bmp");
-    EXPECT_EQ(m_slider.grab().toImage().pixelColor(50, 10), QColor(Qt::red));
 }
 
 }  // namespace

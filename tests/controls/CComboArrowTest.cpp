@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QTest>
 
@@ -49,18 +48,6 @@ TEST_F(CComboArrowTest, StyledBoxDrawsItsArrowAtTheRightEdgeWhateverItsWidth) {
     box.setEnabled(false);
     EXPECT_TRUE(ArrowPixels(box, QColor(PANEL_CAPTION)).isEmpty());
     EXPECT_FALSE(ArrowPixels(box, QColor(PANEL_DIM)).isEmpty());
-}
-
-TEST_F(CComboArrowTest, ClicksOnTheArrowReachTheBox) {
-    QComboBox box;
-    box.addItems({"Wave", "Ripple"});
-    StylePanelComboBox(box);
-    box.resize(160, 26);
-    box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(160 - CComboArrow::AREA_WIDTH / 2, 13));
-    EXPECT_TRUE(box.view()->isVisible());
-    box.hidePopup();
 }
 
 }  // namespace

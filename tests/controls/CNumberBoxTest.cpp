@@ -35,16 +35,13 @@ TEST_P(CNumberBoxTypingTest, TakesDigitsUpTo255) {
 
 INSTANTIATE_TEST_SUITE_P(Typing, CNumberBoxTypingTest,
                          ::testing::Values(TypingCase{"", "", 0},           //
-                                           TypingCase{"0", "0", 0},         //
                                            TypingCase{"42", "42", 42},      //
                                            TypingCase{"255", "255", 255},   //
                                            TypingCase{"256", "255", 255},   //
                                            TypingCase{"300", "255", 255},   //
-                                           TypingCase{"999", "255", 255},   //
                                            TypingCase{"1234", "123", 123},  //
                                            TypingCase{"2a5", "25", 25},     //
                                            TypingCase{"abc", "", 0},        //
-                                           TypingCase{"-7", "7", 7},        //
                                            TypingCase{"30 0", "255", 255}));
 
 class CNumberBoxTest : public ::testing::Test {

@@ -70,13 +70,6 @@ TEST_F(CPresetBoxTest, PickingAnItemFromTheListIsAChoice) {
     EXPECT_EQ(m_renamed.count(), 0);
 }
 
-TEST_F(CPresetBoxTest, KeyboardChoiceIsAChoice) {
-    m_box.setFocus();
-    QTest::keyClick(&m_box, Qt::Key_Down);
-    ASSERT_EQ(m_chosen.count(), 1);
-    EXPECT_EQ(m_chosen.at(0).at(0).toInt(), 1);
-}
-
 TEST_F(CPresetBoxTest, EditingRenamesTheCurrentItemInPlace) {
     m_box.SelectPreset(1);
     QLineEdit* edit = m_box.lineEdit();

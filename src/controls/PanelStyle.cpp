@@ -1,0 +1,151 @@
+#include "controls/PanelStyle.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <array>
+
+#include "controls/CComboArrow.h"
+
+namespace keyloom {
+
+namespace {
+
+constexpr int kPointSize = 9;
+constexpr double kCornerRadius = 3.0;
+constexpr int kFocusAlpha = 170;
+constexpr double kArrowWidth = 7.0;
+constexpr double kArrowHeight = 4.0;
+
+struct SheetColor {
+    const char* token;
+    QRgb color;
+};
+
+// Style sheets name the colours by these tokens; no token begins another, nor "@arrow".
+constexpr auto kSheetColors = std::to_array<SheetColor>({
+    {"@surface", PANEL_SURFACE},
+    {"@raised", PANEL_RAISED},
+    {"@popup", PANEL_POPUP},
+    {"@edge", PANEL_EDGE},
+    {"@rim", PANEL_RIM},
+    {"@text", PANEL_TEXT},
+    {"@caption", PANEL_CAPTION},
+    {"@dim", PANEL_DIM},
+    {"@accent", PANEL_ACCENT},
+});
+
+// The sheet with its colours and the width of the drop-down area filled in.
+QString Completed(const char* sheet) {
+    QString completed = QString::fromLatin1(sheet);
+    for (const SheetColor& entry : kSheetColors) {
+        completed.replace(QLatin1String(entry.token), QColor(entry.color).name());
+    }
+    return completed.replace(QLatin1String("@arrow"),
+                             QStringLiteral("%1px").arg(CComboArrow::AREA_WIDTH));
+}
+
+// The drop-down area is left empty for CComboArrow.
+constexpr char kComboBoxSheet[] =
+    "QComboBox { background: @surface; color: @text; border: 1px solid @edge;"
+    " border-radius: 3px; padding: 1px 6px; combobox-popup: 0; }"
+    "QComboBox:hover { background: @raised; border-color: @rim; }"
+    "QComboBox:focus, QComboBox:on { border-color: @accent; }"
+    "QComboBox:disabled { color: @dim; }"
+    "QComboBox::drop-down { border: none; width: @arrow; }"
+    "QComboBox QLineEdit { background: transparent; color: @text; border: none; padding: 0;"
+    " selection-background-color: @accent; selection-color: #ffffff; }"
+    "QComboBox QAbstractItemView { background: @popup; color: @text; border: 1px solid @edge;"
+    " outline: 0; padding: 2px; }"
+    "QComboBox QAbstractItemView::item { min-height: 20px; padding: 0 6px; border-radius: 2px; }"
+    "QComboBox QAbstractItemView::item:selected { background: @accent; color: #ffffff; }";
+
+constexpr char kLineEditSheet[] =
+    "QLineEdit { background: @surface; color: @text; border: 1px solid @edge;"
+    " border-radius: 3px; padding: 1px 4px; selection-background-color: @accent;"
+    " selection-color: #ffffff; }"
+    "QLineEdit:hover { border-color: @rim; }"
+    "QLineEdit:focus { border-color: @accent; }"
+    "QLineEdit:disabled { color: @dim; }";
+
+constexpr char kPushButtonSheet[] =
+    "QPushButton { background: @surface; color: @text; border: 1px solid @edge;"
+    " border-radius: 3px; padding: 3px 8px; }"
+    "QPushButton:hover { background: @raised; border-color: @rim; }"
+    "QPushButton:pressed { background: @popup; }"
+    "QPushButton:focus { border-color: @accent; }";
+
+constexpr char kLabelSheet[] = "QLabel { color: @caption; background: transparent; }";
+
+void StyleWidget(QWidget& widget, const char* sheet) {
+    widget.setFont(PanelFont());
+    widget.setStyleSheet(Completed(sheet));
+}
+
+}  // namespace
+
+QFont PanelFont() {
+    QFont font = QGuiApplication::font();
+    font.setPointSize(kPointSize);
+    font.setFamilies({font.family(), QStringLiteral("WenQuanYi Micro Hei")});
+    return font;
+}
+
+void StylePanelLabel(QLabel& label) {
+    StyleWidget(label, kLabelSheet);
+}
+
+void StylePanelComboBox(QComboBox& box) {
+    StyleWidget(box, kComboBoxSheet);
+    // Only a styled delegate draws the items as the style sheet says.
+    box.setItemDelegate(new QStyledItemDelegate(&box));
+    new CComboArrow(box);
+}
+
+void StylePanelLineEdit(QLineEdit& edit) {
+    StyleWidget(edit, kLineEditSheet);
+}
+
+void StylePanelPushButton(QPushButton& button) {
+    StyleWidget(button, kPushButtonSheet);
+}
+
+void PaintFocusFrame(QPainter& painter, const QRectF& box) {
+    QColor frame(PANEL_ACCENT);
+    frame.setAlpha(kFocusAlpha);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(frame, 1.0));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
+    painter.restore();
+}
+
+void PaintColorSwatch(QPainter& painter, const QRectF& box, const QColor& color) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor::fromRgba(PANEL_SWATCH_EDGE), 1.0));
+    painter.setBrush(color);
+    painter.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), kCornerRadius, kCornerRadius);
+    painter.restore();
+}
+
+void PaintDropDownArrow(QPainter& painter, const QRectF& box, bool enabled) {
+    const QPointF centre = box.center();
+    QPainterPath arrow;
+    arrow.moveTo(centre.x() - kArrowWidth / 2, centre.y() - kArrowHeight / 2);
+    arrow.lineTo(centre.x() + kArrowWidth / 2, centre.y() - kArrowHeight / 2);
+    arrow.lineTo(centre.x(), centre.y() + kArrowHeight / 2);
+    arrow.closeSubpath();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(arrow, QColor(enabled ? PANEL_CAPTION : PANEL_DIM));
+    painter.restore();
+}
+
+}  // namespace keyloom

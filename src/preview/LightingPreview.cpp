@@ -6,7 +6,8 @@ namespace keyloom {
 
 LightingPreview::LightingPreview() : LightingPreview(ClockSeededRandom()) {}
 
-LightingPreview::LightingPreview(PreviewRandom random) : random_(std::move(random)) {}
+LightingPreview::LightingPreview(PreviewRandom random)
+    : random_(std::move(random)), generators_(random_) {}
 
 void LightingPreview::Reset() {
     resetDone_ = false;

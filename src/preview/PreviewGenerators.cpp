@@ -8,14 +8,19 @@ namespace keyloom {
 
 // A phase wave takes its keys, the step of its phase per tick, the spacing from one group of keys
 // to the next and what it shows.
-PreviewGenerators::PreviewGenerators()
+PreviewGenerators::PreviewGenerators(const PreviewRandom& random)
     : columnWheel_(GridColumns(), 9, 9, PhaseColors::Wheel()),
       columnLevels_(GridColumns(), 7, 7, PhaseColors::Levels(LevelCurveA())),
       flowWheel_(GridColumns(), 4, 5, PhaseColors::Wheel()),
       ringWheel_(RingPlaces(), 4, 5, PhaseColors::Wheel()),
       ringLevels_(RingPlaces(), 4, 5, PhaseColors::Levels(LevelCurveA())),
       cycle_(GridColumns(), 2, 0, PhaseColors::Wheel()),
+      sparkle_(random),
       rowWheel_(GridRows(), 3, 32, PhaseColors::Wheel()),
+      ripple_(WaveScriptOf(WaveKind::kRipple), random),
+      reactive_(WaveScriptOf(WaveKind::kReactive), random),
+      fireworks_(WaveScriptOf(WaveKind::kFireworks), random),
+      shockwave_(WaveScriptOf(WaveKind::kShockwave), random),
       byMode_{{
           {nullptr, nullptr},               // 0: no mode
           {&columnWheel_, &columnLevels_},  // 1
@@ -27,13 +32,13 @@ PreviewGenerators::PreviewGenerators()
           {nullptr, nullptr},               // 7
           {nullptr, nullptr},               // 8
           {nullptr, nullptr},               // 9
-          {nullptr, nullptr},               // 10
+          {&sparkle_, &sparkle_},           // 10
           {&neon_, &neon_},                 // 11
           {&rowWheel_, &rowWheel_},         // 12
-          {nullptr, nullptr},               // 13
-          {nullptr, nullptr},               // 14
-          {nullptr, nullptr},               // 15
-          {nullptr, nullptr},               // 16
+          {&ripple_, &ripple_},             // 13
+          {&reactive_, &reactive_},         // 14
+          {&fireworks_, &fireworks_},       // 15
+          {&shockwave_, &shockwave_},       // 16
           {nullptr, nullptr},               // 17
           {&halo_, &halo_},                 // 18
           {nullptr, nullptr},               // 19

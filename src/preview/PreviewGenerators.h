@@ -10,13 +10,16 @@
 #include "preview/LevelFlow.h"
 #include "preview/NeonRing.h"
 #include "preview/PhaseWave.h"
+#include "preview/PreviewRandom.h"
+#include "preview/Sparkle.h"
 #include "preview/StillColors.h"
+#include "preview/WaveFronts.h"
 
 namespace keyloom {
 
 class PreviewGenerators {
   public:
-    PreviewGenerators();
+    explicit PreviewGenerators(const PreviewRandom& random);
     PreviewGenerators(const PreviewGenerators&) = delete;
     PreviewGenerators& operator=(const PreviewGenerators&) = delete;
 
@@ -39,8 +42,13 @@ class PreviewGenerators {
     PhaseWave cycle_;
     Breathing breathing_;
     StillColors still_;
+    Sparkle sparkle_;
     NeonRing neon_;
     PhaseWave rowWheel_;
+    WaveFronts ripple_;
+    WaveFronts reactive_;
+    WaveFronts fireworks_;
+    WaveFronts shockwave_;
     Halo halo_;
     std::array<ModeGenerators, MODE_USER + 1> byMode_;
 };

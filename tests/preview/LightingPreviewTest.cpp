@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "PreviewRuns.h"
 #include "preview/ColorWheel.h"
@@ -170,6 +171,26 @@ TEST(LightingPreviewTest, HaloGivesEachRingAroundJItsOwnHue) {
             }
         }
     }
+}
+
+TEST(LightingPreviewTest, AStepReenteredFromItsOwnRandomSourceKeepsTheKeys) {
+    LightingPreview* self = nullptr;
+    std::vector<PreviewStep> inner;
+    PreviewFrame innerFrame;
+    innerFrame.fill(kChosenColor);
+    const PreviewFrame innerBefore = innerFrame;
+    LightingPreview preview([&]() -> uint32_t {
+        inner.push_back(self->Tick(PreviewValues(10, true), innerFrame));
+        return 5;
+    });
+    self = &preview;
+    PreviewFrame frame;
+    EXPECT_EQ(preview.Tick(PreviewValues(10, true), frame), PreviewStep::kFrame);
+    ASSERT_FALSE(inner.empty());
+    for (PreviewStep step : inner) {
+        EXPECT_EQ(step, PreviewStep::kKeep);
+    }
+    EXPECT_EQ(innerFrame, innerBefore);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format
-    libgtest-dev
+    libgtest-dev libbenchmark-dev
     qt6-base-dev
     libhidapi-dev libudev-dev
     fonts-dejavu-core fonts-wqy-microhei

@@ -10,7 +10,7 @@ namespace {
 
 std::string HexLines(const uint8_t* bytes, size_t count) {
     std::string text;
-    char cell[8];
+    char cell[24];  // room for the offset of any size_t
     for (size_t i = 0; i < count; ++i) {
         if (i % 16 == 0) {
             std::snprintf(cell, sizeof cell, "  %02zu:", i);

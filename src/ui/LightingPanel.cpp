@@ -157,8 +157,9 @@ void LightingPanel::CreateControls() {
     const auto report = [this](int control, int position) {
         m_host.PostSliderPosition(control, position);
     };
-    m_brightness = Add(CONTROL_BRIGHTNESS_SLIDER, "CONTROL_LightSlider",
-                       new CBitmapSlider(CONTROL_BRIGHTNESS_SLIDER, kBrightnessMin, kBrightnessMax));
+    m_brightness =
+        Add(CONTROL_BRIGHTNESS_SLIDER, "CONTROL_LightSlider",
+            new CBitmapSlider(CONTROL_BRIGHTNESS_SLIDER, kBrightnessMin, kBrightnessMax));
     m_speed = Add(CONTROL_SPEED_SLIDER, "CONTROL_SpeedSlider",
                   new CBitmapSlider(CONTROL_SPEED_SLIDER, 0, kSpeedPositions - 1));
     m_brightness->SetPositionReport(report);
@@ -169,7 +170,8 @@ void LightingPanel::CreateControls() {
     m_secondDirection = AddPicture(CONTROL_DIRECTION_SECOND, "CONTROL_BLFXRStaPic",
                                    &LightingPanel::OnSecondDirection);
 
-    m_stillColor = AddColorButton(CONTROL_STILL_COLOR, "CONTROL_FYYSButton", &LightingPanel::OnColor);
+    m_stillColor =
+        AddColorButton(CONTROL_STILL_COLOR, "CONTROL_FYYSButton", &LightingPanel::OnColor);
     m_effectColor =
         AddColorButton(CONTROL_EFFECT_COLOR, "CONTROL_HXysButton", &LightingPanel::OnColor);
     m_stillMulticolor =

@@ -10,12 +10,12 @@ namespace {
 constexpr int kSliderPictures = 26;  // "0.bmp" to "25.bmp"
 
 constexpr std::array kPictureNames = {
-    "dengup.bmp",     "dengdown.bmp",   "leftup.bmp",    "leftdown.bmp",      "rightup.bmp",
-    "rightdown.bmp",  "upup.bmp",       "updown.bmp",    "downup.bmp",        "downdown.bmp",
-    "kuosan.bmp",     "kuosandown.bmp", "julong.bmp",    "julongdown.bmp",    "hong.bmp",
-    "hongok.bmp",     "huang.bmp",      "huangok.bmp",   "lv.bmp",            "lvok.bmp",
-    "lan.bmp",        "lanok.bmp",      "sjsup.bmp",     "sjsdown.bmp",       "user1up.bmp",
-    "user1down.bmp",  "user2up.bmp",    "user2down.bmp",
+    "dengup.bmp",    "dengdown.bmp",   "leftup.bmp",    "leftdown.bmp",   "rightup.bmp",
+    "rightdown.bmp", "upup.bmp",       "updown.bmp",    "downup.bmp",     "downdown.bmp",
+    "kuosan.bmp",    "kuosandown.bmp", "julong.bmp",    "julongdown.bmp", "hong.bmp",
+    "hongok.bmp",    "huang.bmp",      "huangok.bmp",   "lv.bmp",         "lvok.bmp",
+    "lan.bmp",       "lanok.bmp",      "sjsup.bmp",     "sjsdown.bmp",    "user1up.bmp",
+    "user1down.bmp", "user2up.bmp",    "user2down.bmp",
 };
 
 QString SliderName(int number) {
@@ -26,9 +26,7 @@ QString SliderName(int number) {
 
 SkinPictures::SkinPictures(const std::string& folder) {
     const QString base = QString::fromStdString(folder);
-    const auto load = [&](const QString& name) {
-        m_pictures[name] = {name, QPixmap(base + name)};
-    };
+    const auto load = [&](const QString& name) { m_pictures[name] = {name, QPixmap(base + name)}; };
     for (const char* name : kPictureNames) {
         load(QString::fromLatin1(name));
     }

@@ -197,8 +197,8 @@ const std::vector<std::string> kTextKeys =
                   kEditingFunctionNames, kMediaKeyNames});
 
 // The labels of the lighting panel, section LIGHT.
-const std::vector<std::string> kLightKeys = {"Usb",   "Deng",   "Light", "FX",  "Speed",
-                                             "Color", "JColor", "DC",    "Tool"};
+const std::vector<std::string> kLightKeys = {"Usb",   "Deng",   "Light", "FX",   "Speed",
+                                             "Color", "JColor", "DC",    "Tool", "Other"};
 
 // The lighting mode names, section MODE: the mode numbers 1 to 20.
 std::vector<std::string> ModeKeys() {

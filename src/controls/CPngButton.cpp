@@ -12,6 +12,7 @@ namespace keyloom {
 namespace {
 
 constexpr int kOutlineWidth = 2;
+constexpr int kTintAlphaMax = 120;
 
 // The picture is copied starting this far left of and above the face origin.
 const QPoint kFaceShift(1, 1);
@@ -141,7 +142,12 @@ void CPngButton::PaintFace(QPainter& painter, ButtonState state) const {
     painter.drawImage(QPoint(0, 0), m_surfaces.Of(state), QRect(m_faceOrigin - kFaceShift, size()));
 }
 
+// A tint of the colour inside the frame, stronger with the frame's strength, lets dark colours
+// such as pure blue stand out on the dark keys, as a lit key would.
 void CPngButton::PaintOutline(QPainter& painter) const {
+    QColor tint = ToQColor(m_outline.color);
+    tint.setAlpha(kTintAlphaMax * m_outline.strength / OUTLINE_STRENGTH_MAX);
+    painter.fillRect(QRectF(2, 2, width() - 4, height() - 4), tint);
     QPen pen(ToQColor(m_outline.color), kOutlineWidth);
     pen.setJoinStyle(Qt::MiterJoin);
     painter.setPen(pen);

@@ -72,8 +72,18 @@ TEST_F(CPngButtonTest, LightingFrameReplacesThePictureWhateverTheState) {
     for (const QPoint at : {QPoint(0, 0), QPoint(1, 1), QPoint(7, 5), QPoint(6, 4)}) {
         EXPECT_EQ(window.pixelColor(QPoint(10, 20) + at), QColor(0x56, 0x34, 0x12)) << at.x();
     }
-    EXPECT_EQ(window.pixelColor(12, 22), kBackdrop);
-    EXPECT_EQ(window.pixelColor(15, 23), kBackdrop);
+    // Inside the frame the window's backdrop shows, tinted with the frame's colour, not the
+    // picture.
+    const auto tinted = [](int backdrop, int frame) {
+        constexpr double kTint = 120.0 / 255.0;
+        return backdrop + (frame - backdrop) * kTint;
+    };
+    for (const QPoint inside : {QPoint(12, 22), QPoint(15, 23)}) {
+        const QColor pixel = window.pixelColor(inside);
+        EXPECT_NEAR(pixel.red(), tinted(kBackdrop.red(), 0x56), 2) << inside.x();
+        EXPECT_NEAR(pixel.green(), tinted(kBackdrop.green(), 0x34), 2) << inside.x();
+        EXPECT_NEAR(pixel.blue(), tinted(kBackdrop.blue(), 0x12), 2) << inside.x();
+    }
 
     m_button.SetOutline(0x123456, 50, false);
     EXPECT_EQ(ShownPicture(), 5);

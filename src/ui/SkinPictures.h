@@ -1,6 +1,7 @@
 #pragma once
 
-// The lighting panel's bitmaps, loaded once from the skin folder when the window is made.
+// The main window's pictures (the lighting panel's bitmaps among them), loaded once from the skin
+// folder when the window is made.
 
 #include <QString>
 #include <map>
@@ -16,7 +17,7 @@ class SkinPictures {
     // the controls draw as nothing.
     explicit SkinPictures(const std::string& folder);
 
-    const NamedPicture& Picture(const char* name) const;
+    const NamedPicture& Picture(const QString& name) const;
     // The slider picture of an image number 0 to 25; numbers beyond are taken as the nearest.
     const NamedPicture& SliderPicture(int number) const;
 

@@ -75,6 +75,8 @@ int CKeyloomApp::InitInstance() {
         return 0;
     }
     QObject::connect(&window, &CKeyloomDlg::exited, &application, &QApplication::quit);
+    QObject::connect(&window, &CKeyloomDlg::OpenKeySettings, &window,
+                     [&window] { window.EditKey(window.KeySettingsRequests().back()); });
     window.Initialise();
     const InstanceChannelServer channel(
         [&window](uint32_t message, uintptr_t wParam, intptr_t lParam) {

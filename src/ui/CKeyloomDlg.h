@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "controls/CBaseDialog.h"
+#include "editors/Keyloom_DlgComposite.h"
 #include "platform/NamedEvents.h"
 #include "session/KeyboardSession.h"
 #include "session/LightingContext.h"
@@ -97,9 +98,14 @@ class CKeyloomDlg : public CBaseDialog,
     void SetBusyPictureVisible(bool visible) override;
     void SetProfileCaption(const QString& caption, const QString& tooltip) override;
     void RedrawKeyMarks() override;
-    bool KeyEditorOpen() const override { return false; }
+    bool KeyEditorOpen() const override { return Keyloom_DlgComposite::OpenCount() > 0; }
     bool ProfileManagerHasChanges() const override { return false; }
     bool MainWindowShown() const override { return isVisible(); }
+
+    // Runs the key settings dialog for the request, the clicked button highlighted meanwhile.
+    void EditKey(const KeySettingsRequest& request);
+    // The key settings dialog, made when first asked for.
+    Keyloom_DlgComposite& KeyEditor();
 
     // The buttons' actions, as their clicks run them.
     void OnKeyClicked(int control);
@@ -215,6 +221,7 @@ class CKeyloomDlg : public CBaseDialog,
     QPointer<CAboutDlg> m_about;
     LightingState m_lighting;
     LightingPanel* m_panel = nullptr;  // a child of the window
+    std::unique_ptr<Keyloom_DlgComposite> m_keyEditor;
     int m_reportRate = 0;
     std::vector<KeySettingsRequest> m_keyRequests;
     bool m_exiting = false;

@@ -33,6 +33,29 @@ void CKeyloomDlg::RequestKeySettings(int keyCode, int control, bool macroOnly) {
     emit OpenKeySettings(keyCode);
 }
 
+Keyloom_DlgComposite& CKeyloomDlg::KeyEditor() {
+    if (!m_keyEditor) {
+        m_keyEditor = std::make_unique<Keyloom_DlgComposite>(
+            m_session, CompositeServices{[this] { OnHelp(); }, [this] { RedrawKeyMarks(); }},
+            this);
+    }
+    return *m_keyEditor;
+}
+
+void CKeyloomDlg::EditKey(const KeySettingsRequest& request) {
+    CPngButton* button = m_keyboard->Button(request.control);
+    if (button == nullptr) {
+        return;
+    }
+    const ButtonSurfaces highlight = {m_keySurfaces.hover, m_keySurfaces.hover,
+                                      m_keySurfaces.pressed, m_keySurfaces.hover,
+                                      m_keySurfaces.hover};
+    button->SetSurfaces(highlight);
+    const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+    (void)KeyEditor().Run({request.keyCode, place, request.macroOnly});
+    button->SetSurfaces(m_keySurfaces);
+}
+
 void CKeyloomDlg::RedrawKeyMarks() {
     const int profile = GetActiveProfile(m_session);
     const int bank = m_session.channels.MacroKeyBank();

@@ -85,6 +85,9 @@ void CKeyloomDlg::OnLanguage(uintptr_t, intptr_t slot) {
     }
     LabelButtons(language);
     m_panel->ApplyLanguage(language);
+    if (m_keyEditor) {
+        m_keyEditor->ApplyLanguage(language);
+    }
     setWindowTitle(LanguageText("MAIN_CAPTION", language));
 }
 

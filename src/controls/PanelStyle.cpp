@@ -1,9 +1,11 @@
 #include "controls/PanelStyle.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -78,7 +80,22 @@ constexpr char kPushButtonSheet[] =
     " border-radius: 3px; padding: 3px 8px; }"
     "QPushButton:hover { background: @raised; border-color: @rim; }"
     "QPushButton:pressed { background: @popup; }"
-    "QPushButton:focus { border-color: @accent; }";
+    "QPushButton:focus { border-color: @accent; }"
+    "QPushButton:disabled { color: @dim; }";
+
+constexpr char kListSheet[] =
+    "QListWidget { background: @surface; color: @text; border: 1px solid @edge;"
+    " border-radius: 3px; outline: 0; padding: 2px; }"
+    "QListWidget::item { padding: 3px 6px; border-radius: 2px; }"
+    "QListWidget::item:hover { background: @raised; }"
+    "QListWidget::item:selected { background: @accent; color: #ffffff; }";
+
+constexpr char kCheckBoxSheet[] =
+    "QCheckBox { background: transparent; }"
+    "QCheckBox::indicator { width: 14px; height: 14px; border: 1px solid @rim;"
+    " border-radius: 3px; background: @surface; }"
+    "QCheckBox::indicator:hover { border-color: @accent; }"
+    "QCheckBox::indicator:checked { background: @accent; border-color: @accent; }";
 
 constexpr char kLabelSheet[] = "QLabel { color: @caption; background: transparent; }";
 
@@ -113,6 +130,14 @@ void StylePanelLineEdit(QLineEdit& edit) {
 
 void StylePanelPushButton(QPushButton& button) {
     StyleWidget(button, kPushButtonSheet);
+}
+
+void StylePanelList(QListWidget& list) {
+    StyleWidget(list, kListSheet);
+}
+
+void StylePanelCheckBox(QCheckBox& box) {
+    StyleWidget(box, kCheckBoxSheet);
 }
 
 void PaintFocusFrame(QPainter& painter, const QRectF& box) {

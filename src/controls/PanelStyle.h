@@ -8,7 +8,9 @@
 #include <QRectF>
 #include <QRgb>
 
+class QCheckBox;
 class QComboBox;
+class QListWidget;
 class QLabel;
 class QLineEdit;
 class QPainter;
@@ -35,6 +37,8 @@ void StylePanelLabel(QLabel& label);
 void StylePanelComboBox(QComboBox& box);
 void StylePanelLineEdit(QLineEdit& edit);
 void StylePanelPushButton(QPushButton& button);
+void StylePanelList(QListWidget& list);
+void StylePanelCheckBox(QCheckBox& box);
 
 // The frame that marks keyboard focus, along the inside of `box`.
 void PaintFocusFrame(QPainter& painter, const QRectF& box);

@@ -43,6 +43,4 @@ constexpr int MouseFunctionItem(ScanCode code) {
     return -1;
 }
 
-inline constexpr int FUNCTION_KEY_COUNT = 11;  // texts FUNC_KEY_DESC1 to FUNC_KEY_DESC11
-
 }  // namespace keyloom

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QScreen>
 #include <array>
 
@@ -15,6 +16,7 @@
 #include "model/MediaFunctionTable.h"
 #include "platform/TickCount.h"
 #include "session/KeyEditing.h"
+#include "session/LanguageMessage.h"
 #include "session/SessionMessages.h"
 #include "storage/LanguageTables.h"
 #include "storage/MacroRecordDelaySetting.h"
@@ -49,7 +51,8 @@ constexpr std::array kTabs = {
     TabButton{COMPOSITE_TAB_KEY, "CONTROL_KEY", "SINGLE_KEY", Keyloom_DlgComposite::kKeyPage},
     TabButton{COMPOSITE_TAB_MACRO, "CONTROL_MACRO", "MACRO_SETTING",
               Keyloom_DlgComposite::kMacroPage},
-    TabButton{COMPOSITE_TAB_MEDIA, "CONTROL_MEDIA", "MULTI_MEDIA", Keyloom_DlgComposite::kMediaPage},
+    TabButton{COMPOSITE_TAB_MEDIA, "CONTROL_MEDIA", "MULTI_MEDIA",
+              Keyloom_DlgComposite::kMediaPage},
     TabButton{COMPOSITE_TAB_FUNCTION, "CONTROL_FUNCTION", "FUNCTION_KEY",
               Keyloom_DlgComposite::kFunctionPage},
 };
@@ -65,14 +68,6 @@ constexpr int kApplyGap = 8;  // between the Apply button and OK, which it stand
 
 }  // namespace
 
-struct Keyloom_DlgComposite::ImageSets {
-    ButtonSurfaces key;
-    ButtonSurfaces macro;
-    ButtonSurfaces macroOnly;
-    ButtonSurfaces media;
-    ButtonSurfaces function;
-};
-
 Keyloom_DlgComposite::Keyloom_DlgComposite(KeyboardSession& session, CompositeServices services,
                                            QWidget* parent)
     : CBaseDialog(session.paths.executableFolder + SKIN_FOLDER + "/Composite.ini", parent),
@@ -80,10 +75,9 @@ Keyloom_DlgComposite::Keyloom_DlgComposite(KeyboardSession& session, CompositeSe
       m_services(std::move(services)),
       m_capture(*this) {
     const std::string skins = session.paths.executableFolder + SKIN_FOLDER + "/";
-    m_images = std::make_unique<ImageSets>(ImageSets{
-        LoadImageSet(skins, "key", false), LoadImageSet(skins, "macro", true),
-        LoadImageSet(skins, "macro2", true), LoadImageSet(skins, "media", false),
-        LoadImageSet(skins, "function", false)});
+    m_images = {LoadImageSet(skins, "key", false), LoadImageSet(skins, "macro", true),
+                LoadImageSet(skins, "macro2", true), LoadImageSet(skins, "media", false),
+                LoadImageSet(skins, "function", false)};
     CreateControls();
     connect(&m_capture, &KeyCapture::captured, this, &Keyloom_DlgComposite::OnCaptured);
     connect(&m_capture, &KeyCapture::recorded, this,
@@ -122,7 +116,7 @@ QLabel* Keyloom_DlgComposite::AddText(const char* skinKey) {
 }
 
 void Keyloom_DlgComposite::CreateControls() {
-    SetStateSurfaces(m_images->key);
+    SetStateSurfaces(m_images.key);
     AddImageButton(COMPOSITE_PAGE_PICTURE, "CONTROL_MASK", nullptr)->lower();
     AddImageButton(COMPOSITE_TITLE_PICTURE, "CONTROL_TITLE", nullptr);
     for (const TabButton& tab : kTabs) {
@@ -151,38 +145,37 @@ void Keyloom_DlgComposite::CreateControls() {
     CreateKeyPage();
     CreateListPages();
     m_macroPage = std::make_unique<MacroPage>(
-        *this,
-        MacroPageServices{
-            m_session.paths.executableFolder + SKIN_FOLDER + "/",
-            [this](const char* key) { return Text(key); },
-            [this](const std::string& key) {
-                return ShowLanguageMessage(m_session, key.c_str(),
-                                           MessageButtons::kYesNoDefaultNo) == MessageAnswer::kYes;
-            },
-            [this](const std::string& key, const QString& text) {
-                (void)m_session.context.window->ShowMessage(key, text.toStdString(),
-                                                            MessageButtons::kOk);
-            },
-            [this](const MacroRecord& macro) {
-                std::lock_guard lock(m_session.context.profileLock);
-                return ConfirmMacroDelete(macro, m_session.profile.Assignments(),
-                                          [this](const std::string& key) {
-                                              return ShowLanguageMessage(
-                                                         m_session, key.c_str(),
-                                                         MessageButtons::kYesNoDefaultNo) ==
-                                                     MessageAnswer::kYes;
-                                          });
-            },
-            [] { return TickCount(); },
-            [this] {
-                return ReadRecordDelaySetting(m_session.paths.applicationTitle,
-                                              RecordDelayValueName()) != 0;
-            },
-            [this](bool on) {
-                // The check box shows the choice for this run even when it cannot be stored.
-                (void)WriteRecordDelaySetting(m_session.paths.applicationTitle,
-                                              RecordDelayValueName(), on ? 1 : 0);
-            }});
+        *this, MacroPageServices{
+                   m_session.paths.executableFolder + SKIN_FOLDER + "/",
+                   [this](const char* key) { return Text(key); },
+                   [this](const std::string& key) {
+                       return ShowLanguageMessage(m_session, key.c_str(),
+                                                  MessageButtons::kYesNoDefaultNo) ==
+                              MessageAnswer::kYes;
+                   },
+                   [this](const std::string& key, const QString& text) {
+                       (void)m_session.context.window->ShowMessage(key, text.toStdString(),
+                                                                   MessageButtons::kOk);
+                   },
+                   [this](const MacroRecord& macro) {
+                       std::lock_guard lock(m_session.context.profileLock);
+                       return ConfirmMacroDelete(
+                           macro, m_session.profile.Assignments(), [this](const std::string& key) {
+                               return ShowLanguageMessage(m_session, key.c_str(),
+                                                          MessageButtons::kYesNoDefaultNo) ==
+                                      MessageAnswer::kYes;
+                           });
+                   },
+                   [] { return TickCount(); },
+                   [this] {
+                       return ReadRecordDelaySetting(m_session.paths.applicationTitle,
+                                                     RecordDelayValueName()) != 0;
+                   },
+                   [this](bool on) {
+                       // The check box shows the choice for this run even when it cannot be stored.
+                       (void)WriteRecordDelaySetting(m_session.paths.applicationTitle,
+                                                     RecordDelayValueName(), on ? 1 : 0);
+                   }});
     connect(m_macroPage.get(), &MacroPage::changed, this, &Keyloom_DlgComposite::EnableApply);
     connect(m_macroPage.get(), &MacroPage::recordingChanged, this, [this](bool on) {
         m_capture.SetMode(on ? KeyCapture::Mode::kRecord : KeyCapture::Mode::kOff);
@@ -206,8 +199,10 @@ void Keyloom_DlgComposite::CreateKeyPage() {
     m_keyEdit.setAlignment(Qt::AlignCenter);
     m_keyboardBox.setParent(this);
     PlaceControl(&m_keyboardBox, "FUNC_KEY_RADIO_KB");
+    StylePanelCheckBox(m_keyboardBox);
     m_mouseBox.setParent(this);
     PlaceControl(&m_mouseBox, "FUNC_KEY_RADIO_MOU");
+    StylePanelCheckBox(m_mouseBox);
     m_keyboardLabel = AddText("FUNC_KEY_RADIO_KB_STATIC");
     m_mouseLabel = AddText("FUNC_KEY_RADIO_MOU_STATIC");
     connect(&m_keyboardBox, &QCheckBox::clicked, this, &Keyloom_DlgComposite::OnKeyboardBox);
@@ -217,8 +212,8 @@ void Keyloom_DlgComposite::CreateKeyPage() {
     StylePanelComboBox(m_mouseList);
     // The skin has no place of its own for the list: it stands below its check box's label.
     const QRect label = m_mouseLabel->geometry();
-    m_mouseList.setGeometry(m_mouseBox.x(), label.bottom() + kApplyGap,
-                            m_keyEdit.width(), m_keyEdit.height() * 2 / 3);
+    m_mouseList.setGeometry(m_mouseBox.x(), label.bottom() + kApplyGap, m_keyEdit.width(),
+                            m_keyEdit.height() * 2 / 3);
     for (size_t i = 0; i < MOUSE_FUNCTIONS.size(); ++i) {
         m_mouseList.addItem(QString());
     }
@@ -233,8 +228,8 @@ void Keyloom_DlgComposite::CreateListPages() {
     for (const auto& [list, key] : lists) {
         list->setParent(this);
         PlaceControl(list, key);
-        list->setFont(listFont);
         StylePanelList(*list);
+        list->setFont(listFont);
         connect(list, &QListWidget::itemClicked, this, &Keyloom_DlgComposite::EnableApply);
     }
     for (size_t i = 0; i < MediaFunctionTable.size(); ++i) {
@@ -279,7 +274,7 @@ void Keyloom_DlgComposite::SetUp(const KeyEditRequest& request) {
     for (const int control : {COMPOSITE_TAB_KEY, COMPOSITE_TAB_MEDIA, COMPOSITE_TAB_FUNCTION,
                               COMPOSITE_CLEAR, COMPOSITE_TITLE_PICTURE}) {
         CPngButton* button = m_buttons.at(control);
-        button->SetSurfaces(m_macroOnly ? m_images->macroOnly : m_images->key);
+        button->SetSurfaces(m_macroOnly ? m_images.macroOnly : m_images.key);
         button->setEnabled(!m_macroOnly || control == COMPOSITE_TITLE_PICTURE);
     }
     if (m_macroOnly) {
@@ -345,8 +340,8 @@ void Keyloom_DlgComposite::ApplyLanguage(int slot) {
     m_buttons.at(COMPOSITE_CLEAR)->SetTip(Text("COMPOSITE_PROMPT_CLEAR"), true);
     const bool osk = FindOnScreenKeyboard(qEnvironmentVariable("PATH").toStdString()).has_value();
     m_buttons.at(COMPOSITE_OSK)->setEnabled(osk);
-    m_buttons.at(COMPOSITE_OSK)->SetTip(
-        Text(osk ? "COMPOSITE_PROMPT_OSK" : "COMPOSITE_PROMPT_NO_OSK"), true);
+    m_buttons.at(COMPOSITE_OSK)
+        ->SetTip(Text(osk ? "COMPOSITE_PROMPT_OSK" : "COMPOSITE_PROMPT_NO_OSK"), true);
     m_title->setText(Text(m_macroOnly ? "MACRO_EDIT_TISHI" : "KEY_SETTING_TISHI"));
     for (size_t i = 0; i < m_hints.size(); ++i) {
         m_hints[i]->setText(Text(kHintKeys[i]));

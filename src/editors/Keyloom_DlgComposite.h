@@ -42,8 +42,13 @@ class Keyloom_DlgComposite : public CBaseDialog {
     Q_OBJECT
 
   public:
-    enum PageKind : int { kDefaultPage = 0, kKeyPage = 2, kMacroPage = 4, kMediaPage = 7,
-                          kFunctionPage = 8 };
+    enum PageKind : int {
+        kDefaultPage = 0,
+        kKeyPage = 2,
+        kMacroPage = 4,
+        kMediaPage = 7,
+        kFunctionPage = 8
+    };
 
     Keyloom_DlgComposite(KeyboardSession& session, CompositeServices services,
                          QWidget* parent = nullptr);
@@ -87,11 +92,20 @@ class Keyloom_DlgComposite : public CBaseDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    struct ImageSets;
+    // The pictures of the image buttons, by the page or mode they belong to.
+    struct ImageSets {
+        ButtonSurfaces key;
+        ButtonSurfaces macro;
+        ButtonSurfaces macroOnly;
+        ButtonSurfaces media;
+        ButtonSurfaces function;
+    };
+
     void CreateControls();
     void CreateKeyPage();
     void CreateListPages();
-    CPngButton* AddImageButton(int control, const char* skinKey, void (Keyloom_DlgComposite::*onClick)());
+    CPngButton* AddImageButton(int control, const char* skinKey,
+                               void (Keyloom_DlgComposite::*onClick)());
     QLabel* AddText(const char* skinKey);
     void Position(const KeyEditRequest& request);
     void SetUp(const KeyEditRequest& request);
@@ -118,7 +132,7 @@ class Keyloom_DlgComposite : public CBaseDialog {
 
     KeyboardSession& m_session;
     CompositeServices m_services;
-    std::unique_ptr<ImageSets> m_images;
+    ImageSets m_images;
     std::map<int, CPngButton*> m_buttons;
     QPushButton m_apply;
     QLabel* m_title = nullptr;

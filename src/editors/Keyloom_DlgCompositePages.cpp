@@ -70,9 +70,9 @@ void Keyloom_DlgComposite::ShowPage(bool initial) {
 void Keyloom_DlgComposite::ShowPageControls() {
     const int page = PageOfKind(m_pageKind);
     const bool hints = !m_macroOnly;
-    for (QWidget* control : std::initializer_list<QWidget*>{
-             &m_keyEdit, &m_keyboardBox, &m_mouseBox, &m_mouseList, m_keyboardLabel,
-             m_mouseLabel}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{&m_keyEdit, &m_keyboardBox, &m_mouseBox, &m_mouseList,
+                                         m_keyboardLabel, m_mouseLabel}) {
         control->setVisible(page == kKeyPage);
     }
     m_hints[0]->setVisible(hints && page == kKeyPage);
@@ -85,14 +85,14 @@ void Keyloom_DlgComposite::ShowPageControls() {
     m_buttons.at(COMPOSITE_TAB_MACRO)->SetMarked(page == kMacroPage);
     m_buttons.at(COMPOSITE_TAB_MEDIA)->SetMarked(page == kMediaPage);
     m_buttons.at(COMPOSITE_TAB_FUNCTION)->SetMarked(page == kFunctionPage);
-    const ImageSets& sets = *m_images;
-    const ButtonSurfaces& picture = page == kMacroPage   ? sets.macro
-                                    : page == kMediaPage ? sets.media
+    const ImageSets& sets = m_images;
+    const ButtonSurfaces& picture = page == kMacroPage      ? sets.macro
+                                    : page == kMediaPage    ? sets.media
                                     : page == kFunctionPage ? sets.function
                                                             : sets.key;
     m_buttons.at(COMPOSITE_PAGE_PICTURE)->SetSurfaces(picture);
-    QWidget* focus = page == kKeyPage     ? static_cast<QWidget*>(&m_keyEdit)
-                     : page == kMediaPage ? &m_mediaList
+    QWidget* focus = page == kKeyPage        ? static_cast<QWidget*>(&m_keyEdit)
+                     : page == kMediaPage    ? &m_mediaList
                      : page == kFunctionPage ? &m_functionList
                                              : nullptr;
     if (focus != nullptr) {
@@ -173,9 +173,9 @@ KeyAssignment Keyloom_DlgComposite::ComposedRecord() const {
     switch (m_pageKind) {
         case kKeyPage:
             if (!m_keyboardBox.isChecked()) {
-                record.value = MOUSE_FUNCTIONS[static_cast<size_t>(
-                                                   std::max(0, m_mouseList.currentIndex()))]
-                                   .code;
+                record.value =
+                    MOUSE_FUNCTIONS[static_cast<size_t>(std::max(0, m_mouseList.currentIndex()))]
+                        .code;
             } else if (m_capturedKey == 0 || IndexOfScanCode(m_capturedKey) == m_slot) {
                 record.kind = ASSIGN_DEFAULT;
             } else {

@@ -36,8 +36,7 @@ void CKeyloomDlg::RequestKeySettings(int keyCode, int control, bool macroOnly) {
 Keyloom_DlgComposite& CKeyloomDlg::KeyEditor() {
     if (!m_keyEditor) {
         m_keyEditor = std::make_unique<Keyloom_DlgComposite>(
-            m_session, CompositeServices{[this] { OnHelp(); }, [this] { RedrawKeyMarks(); }},
-            this);
+            m_session, CompositeServices{[this] { OnHelp(); }, [this] { RedrawKeyMarks(); }}, this);
     }
     return *m_keyEditor;
 }

@@ -1,9 +1,9 @@
 #include "editors/Keyloom_DlgComposite.h"
 
+#include <linux/input-event-codes.h>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
-#include <linux/input-event-codes.h>
 
 #include "MainWindowFixture.h"
 #include "ZozSim.h"
@@ -95,8 +95,8 @@ TEST_F(KeySettingsDialogTest, TheMacroPageStoresTheMacroWithItsRepeatCountOrTheD
     dialog.OnApply();
     EXPECT_EQ(Stored(kSlotG1).kind, ASSIGN_DEFAULT) << "no macro to play";
 
-    dialog.Macros().AddMacro();
-    dialog.Macros().SetRepeatCountText("7");
+    dialog.findChild<CPngButton*>("FUNC_MACRO_ADD")->click();
+    dialog.findChild<QLineEdit*>("FUNC_MACRO_CYCLES")->setText("7");
     dialog.OnApply();
     const KeyAssignment stored = Stored(kSlotG1);
     EXPECT_EQ(stored.kind, ASSIGN_MACRO);
@@ -109,8 +109,8 @@ TEST_F(KeySettingsDialogTest, TheMacroPageStoresTheMacroWithItsRepeatCountOrTheD
 TEST_F(KeySettingsDialogTest, OnlyTheMacroPageIsOfferedForTheMacroButtonCentredOnTheScreen) {
     Keyloom_DlgComposite& dialog = OpenFor(GKeySlot(0, 8), true);
     EXPECT_EQ(dialog.PageKind(), Keyloom_DlgComposite::kMacroPage);
-    for (const int control : {COMPOSITE_TAB_KEY, COMPOSITE_TAB_MEDIA, COMPOSITE_TAB_FUNCTION,
-                              COMPOSITE_CLEAR}) {
+    for (const int control :
+         {COMPOSITE_TAB_KEY, COMPOSITE_TAB_MEDIA, COMPOSITE_TAB_FUNCTION, COMPOSITE_CLEAR}) {
         EXPECT_FALSE(dialog.Control(control)->isEnabled()) << control;
     }
     EXPECT_TRUE(dialog.Control(COMPOSITE_TAB_MACRO)->isEnabled());

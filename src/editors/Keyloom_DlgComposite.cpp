@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QScreen>
+#include <algorithm>
 #include <array>
 
 #include "controls/ModalChildren.h"
 #include "controls/PanelStyle.h"
 #include "editors/CompositeControls.h"
+#include "editors/CompositeImages.h"
 #include "editors/OnScreenKeyboard.h"
 #include "model/AssignmentTable.h"
 #include "model/KeyNames.h"
@@ -27,19 +29,6 @@ namespace keyloom {
 namespace {
 
 int openDialogs = 0;  // window thread only
-
-ButtonSurfaces LoadImageSet(const std::string& folder, const std::string& name, bool ownDisabled) {
-    const auto load = [&](const char* state) {
-        return CBaseDialog::RenderSurface(folder + name + state);
-    };
-    ButtonSurfaces set;
-    set.normal = load("_normal.jpg");
-    set.hover = load("_over.jpg");
-    set.pressed = load("_down.jpg");
-    set.disabled = ownDisabled ? load("_disable.jpg") : set.normal;
-    set.marked = set.pressed;
-    return set;
-}
 
 struct TabButton {
     int control;
@@ -75,9 +64,9 @@ Keyloom_DlgComposite::Keyloom_DlgComposite(KeyboardSession& session, CompositeSe
       m_services(std::move(services)),
       m_capture(*this) {
     const std::string skins = session.paths.executableFolder + SKIN_FOLDER + "/";
-    m_images = {LoadImageSet(skins, "key", false), LoadImageSet(skins, "macro", true),
-                LoadImageSet(skins, "macro2", true), LoadImageSet(skins, "media", false),
-                LoadImageSet(skins, "function", false)};
+    m_images = {CompositeImageSet(skins, "key", false), CompositeImageSet(skins, "macro", true),
+                CompositeImageSet(skins, "macro2", true), CompositeImageSet(skins, "media", false),
+                CompositeImageSet(skins, "function", false)};
     CreateControls();
     connect(&m_capture, &KeyCapture::captured, this, &Keyloom_DlgComposite::OnCaptured);
     connect(&m_capture, &KeyCapture::recorded, this,
@@ -97,6 +86,7 @@ int Keyloom_DlgComposite::OpenCount() {
 CPngButton* Keyloom_DlgComposite::AddImageButton(int control, const char* skinKey,
                                                  void (Keyloom_DlgComposite::*onClick)()) {
     auto* button = new CPngButton(this);
+    button->SetTextStyle(CompositeCaptionStyle());
     PlaceSkinnedControl(button, skinKey);
     if (onClick != nullptr) {
         connect(button, &CPngButton::clicked, this, onClick);
@@ -311,7 +301,9 @@ void Keyloom_DlgComposite::Position(const KeyEditRequest& request) {
             return;
         }
     }
-    move(tries[0]);
+    // Nowhere beside the button: as near to below right as the screen allows.
+    move(std::clamp(tries[0].x(), area.left(), std::max(area.left(), area.right() - own.width())),
+         std::clamp(tries[0].y(), area.top(), std::max(area.top(), area.bottom() - own.height())));
 }
 
 std::string Keyloom_DlgComposite::RecordDelayValueName() const {

@@ -12,6 +12,7 @@
 #include "controls/CNumberBox.h"
 #include "controls/CPngButton.h"
 #include "controls/PanelStyle.h"
+#include "editors/CompositeImages.h"
 #include "editors/MacroEventList.h"
 #include "editors/MacroNames.h"
 #include "model/MacroEditing.h"
@@ -63,23 +64,6 @@ constexpr unsigned long kNameRetryPauseMs = 16;
 // Labels and the check box sit on the dialog's dark picture.
 constexpr char kPageTextSheet[] = "color: rgb(228, 228, 228); background: transparent;";
 
-// Light captions; the record button's turns red while it records.
-ButtonTextStyle CaptionStyle() {
-    ButtonTextStyle style;
-    style.on = true;
-    style.pointSize = 9;
-    style.face = QStringLiteral("Arial Unicode MS");
-    style.colors = {0xE4E4E4, 0xFFFFFF, 0xFFFFFF, 0x7F7F7F, 0x4B4BFF};
-    return style;
-}
-
-ButtonSurfaces MacroSurfaces(const std::string& folder) {
-    const QImage pressed = CBaseDialog::RenderSurface(folder + "macro_down.jpg");
-    return {CBaseDialog::RenderSurface(folder + "macro_normal.jpg"),
-            CBaseDialog::RenderSurface(folder + "macro_over.jpg"), pressed,
-            CBaseDialog::RenderSurface(folder + "macro_disable.jpg"), pressed};
-}
-
 }  // namespace
 
 MacroPage::MacroPage(CBaseDialog& dialog, MacroPageServices services)
@@ -91,10 +75,10 @@ MacroPage::MacroPage(CBaseDialog& dialog, MacroPageServices services)
 }
 
 void MacroPage::CreateButtons() {
-    m_dialog.SetStateSurfaces(MacroSurfaces(m_services.skinFolder));
+    m_dialog.SetStateSurfaces(CompositeImageSet(m_services.skinFolder, "macro", true));
     for (size_t i = 0; i < kButtonPlaces.size(); ++i) {
         auto* button = new CPngButton(&m_dialog);
-        button->SetTextStyle(CaptionStyle());
+        button->SetTextStyle(CompositeCaptionStyle());
         button->setObjectName(QString::fromLatin1(kButtonPlaces[i].skinKey));
         m_dialog.PlaceSkinnedControl(button, kButtonPlaces[i].skinKey);
         m_buttons[i] = button;

@@ -88,7 +88,11 @@ constexpr char kListSheet[] =
     " border-radius: 3px; outline: 0; padding: 2px; }"
     "QListWidget::item { padding: 3px 6px; border-radius: 2px; }"
     "QListWidget::item:hover { background: @raised; }"
-    "QListWidget::item:selected { background: @accent; color: #ffffff; }";
+    "QListWidget::item:selected { background: @accent; color: #ffffff; }"
+    "QScrollBar:vertical { background: @popup; width: 10px; margin: 0; border: none; }"
+    "QScrollBar::handle:vertical { background: @rim; border-radius: 4px; min-height: 24px; }"
+    "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+    "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
 
 constexpr char kCheckBoxSheet[] =
     "QCheckBox { background: transparent; }"

@@ -112,6 +112,9 @@ void Keyloom_DlgComposite::CreateControls() {
     for (const TabButton& tab : kTabs) {
         CPngButton* button = AddImageButton(tab.control, tab.skinKey, nullptr);
         button->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        ButtonTextStyle tabStyle = CompositeCaptionStyle();
+        tabStyle.colors.marked = tabStyle.colors.pressed;  // the tab of the page shown
+        button->SetTextStyle(tabStyle);
         connect(button, &CPngButton::clicked, this, [this, page = tab.page] { ShowTab(page); });
     }
     AddImageButton(COMPOSITE_CLEAR, "CONTROL_CLEAR", &Keyloom_DlgComposite::OnClear);

@@ -24,6 +24,7 @@ QString ListSheet() {
     return QStringLiteral(
                "QTableView { background: %1; color: %2; border: 1px solid %3; gridline-color: %4;"
                " selection-background-color: %5; selection-color: #ffffff; outline: 0; }"
+               "QHeaderView { background: %4; border: none; }"
                "QHeaderView::section { background: %4; color: %6; border: none;"
                " border-right: 1px solid %3; padding: 0 4px; }"
                "QTableCornerButton::section { background: %4; border: none; }")
@@ -52,6 +53,8 @@ MacroEventList::MacroEventList(TextLookup text, QWidget* parent)
     verticalHeader()->setDefaultSectionSize(kRowHeight);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     horizontalHeader()->setHighlightSections(false);
+    // The pause column takes the rest of the width, so its title is not cut.
+    horizontalHeader()->setStretchLastSection(true);
     for (int column = 0; column < kMacroEventColumns; ++column) {
         setColumnWidth(column, kColumnWidth);
     }

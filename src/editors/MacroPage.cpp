@@ -102,7 +102,7 @@ void MacroPage::CreateFields() {
     Place(m_events, "FUNC_MACRO_LIST2");
 
     m_recordDelays = new QCheckBox(&m_dialog);
-    m_recordDelays->setStyleSheet(QString::fromLatin1(kPageTextSheet));
+    StylePanelCheckBox(*m_recordDelays);
     Place(m_recordDelays, "FUNC_MACRO_RECORD_DELAY");
 
     m_repeat = new CNumberBox(&m_dialog);

@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 
 #include "MainWindowFixture.h"
 #include "ZozSim.h"
 #include "editors/CompositeControls.h"
 #include "model/AssignmentTable.h"
 #include "session/ActiveProfile.h"
+#include "session/WindowMessages.h"
 
 namespace keyloom::test {
 namespace {
@@ -143,6 +145,20 @@ TEST_F(KeySettingsDialogTest, TheDialogClosesWhenTheKeyboardGoesAway) {
     EXPECT_TRUE(Eventually([&] { return !dialog.isVisible(); }));
     EXPECT_FALSE(window->KeyEditorOpen());
     ASSERT_EQ(ZozSim_Plug(), 1);
+}
+
+TEST_F(KeySettingsDialogTest, KillWhileTheDialogRunsEndsTheToolAndTheDialog) {
+    Start();
+    bool killed = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        killed = true;
+        window->HandleMessage(UM_KILL, TAG_KILL, 0);
+    });
+    window->EditKey({kSlotCapsLock, KeyControl(0x03A), false});
+    EXPECT_TRUE(killed);
+    EXPECT_EQ(Keyloom_DlgComposite::OpenCount(), 0);
+    window->FinishExit();
+    EXPECT_TRUE(window->Exited());
 }
 
 TEST_F(KeySettingsDialogTest, MediaAndFunctionPagesStoreTheirRow) {

@@ -1,5 +1,7 @@
 #include "controls/CBaseDialog.h"
 
+#include <QKeyEvent>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -95,6 +97,22 @@ void CBaseDialog::PlaceArrowControl(CPngButton* arrow, const std::string& placeK
                                     const std::string& faceKey) {
     ApplyPlacement(arrow, keyloom::PlaceArrowControl(ReadRect(SKIN_SECTION_BUTTONS, placeKey),
                                                      ReadRect(SKIN_SECTION_ARROWS, faceKey)));
+}
+
+bool CBaseDialog::TakeDialogKey(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            event->accept();
+            return true;
+        case Qt::Key_F1:
+            event->accept();
+            OnHelpKey();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CBaseDialog::paintEvent(QPaintEvent*) {

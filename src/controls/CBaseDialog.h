@@ -52,6 +52,11 @@ class CBaseDialog : public QDialog {
                            const std::string& faceKey);
 
   protected:
+    // For windows that close only through their own buttons: Enter and Esc are swallowed, and F1
+    // calls OnHelpKey(). Whether the key was one of these.
+    bool TakeDialogKey(QKeyEvent* event);
+    virtual void OnHelpKey() {}
+
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

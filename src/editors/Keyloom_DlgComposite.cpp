@@ -415,20 +415,15 @@ void Keyloom_DlgComposite::CloseSteps() {
 }
 
 void Keyloom_DlgComposite::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            event->accept();
-            return;
-        case Qt::Key_F1:
-            event->accept();
-            if (!m_macroPage->Recording()) {
-                m_services.openHelp();
-            }
-            return;
-        default:
-            CBaseDialog::keyPressEvent(event);
+    if (!TakeDialogKey(event)) {
+        CBaseDialog::keyPressEvent(event);
+    }
+}
+
+// Help would take the keys the recorder is waiting for.
+void Keyloom_DlgComposite::OnHelpKey() {
+    if (!m_macroPage->Recording()) {
+        m_services.openHelp();
     }
 }
 

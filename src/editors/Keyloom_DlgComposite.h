@@ -90,6 +90,7 @@ class Keyloom_DlgComposite : public CBaseDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void OnHelpKey() override;
 
   private:
     // The pictures of the image buttons, by the page or mode they belong to.

@@ -137,6 +137,7 @@ class CKeyloomDlg : public CBaseDialog,
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void OnHelpKey() override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

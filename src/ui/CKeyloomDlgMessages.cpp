@@ -154,19 +154,13 @@ void CKeyloomDlg::ShowBusyFrame() {
 }
 
 void CKeyloomDlg::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-        case Qt::Key_Escape:
-            event->accept();
-            return;
-        case Qt::Key_F1:
-            event->accept();
-            OnHelp();
-            return;
-        default:
-            CBaseDialog::keyPressEvent(event);
+    if (!TakeDialogKey(event)) {
+        CBaseDialog::keyPressEvent(event);
     }
+}
+
+void CKeyloomDlg::OnHelpKey() {
+    OnHelp();
 }
 
 void CKeyloomDlg::keyReleaseEvent(QKeyEvent* event) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "controls/QtFileChooser.h"
 #include "device/DeviceLink.h"
 #include "platform/ExecutablePath.h"
 #include "platform/InstanceChannel.h"
@@ -14,7 +15,6 @@
 #include "startup/StartupSwitches.h"
 #include "startup/SystemInstanceEnvironment.h"
 #include "ui/CKeyloomDlg.h"
-#include "ui/QtFileChooser.h"
 #include "ui/QtMessagePrompter.h"
 #include "ui/SystemTrayArea.h"
 
@@ -77,6 +77,12 @@ int CKeyloomApp::InitInstance() {
     QObject::connect(&window, &CKeyloomDlg::exited, &application, &QApplication::quit);
     QObject::connect(&window, &CKeyloomDlg::OpenKeySettings, &window,
                      [&window] { window.EditKey(window.KeySettingsRequests().back()); });
+    QObject::connect(&window, &CKeyloomDlg::OpenProfileManager, &window,
+                     [&window] { window.ManageProfiles(); });
+    // Queued: the request may come from another process, which waits only for its delivery.
+    QObject::connect(
+        &window, &CKeyloomDlg::OpenFirmwareUpdate, &window, [&window] { window.UpdateFirmware(); },
+        Qt::QueuedConnection);
     window.Initialise();
     const InstanceChannelServer channel(
         [&window](uint32_t message, uintptr_t wParam, intptr_t lParam) {

@@ -10,7 +10,9 @@
 #include <QPainterPath>
 #include <QPushButton>
 #include <QStyledItemDelegate>
+#include <QTableWidget>
 #include <array>
+#include <initializer_list>
 
 #include "controls/CComboArrow.h"
 
@@ -88,11 +90,28 @@ constexpr char kListSheet[] =
     " border-radius: 3px; outline: 0; padding: 2px; }"
     "QListWidget::item { padding: 3px 6px; border-radius: 2px; }"
     "QListWidget::item:hover { background: @raised; }"
-    "QListWidget::item:selected { background: @accent; color: #ffffff; }"
+    "QListWidget::item:selected { background: @accent; color: #ffffff; }";
+
+constexpr char kScrollBarSheet[] =
     "QScrollBar:vertical { background: @popup; width: 10px; margin: 0; border: none; }"
     "QScrollBar::handle:vertical { background: @rim; border-radius: 4px; min-height: 24px; }"
     "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
     "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }";
+
+// A report list: rows of columns under a header, each row with a check box in front.
+constexpr char kTableSheet[] =
+    "QTableWidget { background: @surface; color: @text; border: 1px solid @edge;"
+    " border-radius: 3px; outline: 0; gridline-color: @edge;"
+    " selection-background-color: @accent; selection-color: #ffffff; }"
+    "QTableWidget::item { padding: 0 4px; }"
+    "QTableWidget::item:hover { background: @raised; }"
+    "QTableWidget::item:selected { background: @accent; color: #ffffff; }"
+    "QTableWidget::indicator { width: 14px; height: 14px; border: 1px solid @rim;"
+    " border-radius: 3px; background: @surface; }"
+    "QTableWidget::indicator:checked { background: @accent; border-color: #ffffff; }"
+    "QHeaderView::section { background: @popup; color: @caption; border: none;"
+    " border-right: 1px solid @edge; border-bottom: 1px solid @edge; padding: 4px 6px; }"
+    "QTableCornerButton::section { background: @popup; border: none; }";
 
 constexpr char kCheckBoxSheet[] =
     "QCheckBox { background: transparent; }"
@@ -103,9 +122,13 @@ constexpr char kCheckBoxSheet[] =
 
 constexpr char kLabelSheet[] = "QLabel { color: @caption; background: transparent; }";
 
-void StyleWidget(QWidget& widget, const char* sheet) {
+void StyleWidget(QWidget& widget, std::initializer_list<const char*> sheets) {
     widget.setFont(PanelFont());
-    widget.setStyleSheet(Completed(sheet));
+    QString sheet;
+    for (const char* part : sheets) {
+        sheet += Completed(part);
+    }
+    widget.setStyleSheet(sheet);
 }
 
 }  // namespace
@@ -118,30 +141,34 @@ QFont PanelFont() {
 }
 
 void StylePanelLabel(QLabel& label) {
-    StyleWidget(label, kLabelSheet);
+    StyleWidget(label, {kLabelSheet});
 }
 
 void StylePanelComboBox(QComboBox& box) {
-    StyleWidget(box, kComboBoxSheet);
+    StyleWidget(box, {kComboBoxSheet});
     // Only a styled delegate draws the items as the style sheet says.
     box.setItemDelegate(new QStyledItemDelegate(&box));
     new CComboArrow(box);
 }
 
 void StylePanelLineEdit(QLineEdit& edit) {
-    StyleWidget(edit, kLineEditSheet);
+    StyleWidget(edit, {kLineEditSheet});
 }
 
 void StylePanelPushButton(QPushButton& button) {
-    StyleWidget(button, kPushButtonSheet);
+    StyleWidget(button, {kPushButtonSheet});
 }
 
 void StylePanelList(QListWidget& list) {
-    StyleWidget(list, kListSheet);
+    StyleWidget(list, {kListSheet, kScrollBarSheet});
+}
+
+void StylePanelTable(QTableWidget& table) {
+    StyleWidget(table, {kTableSheet, kScrollBarSheet});
 }
 
 void StylePanelCheckBox(QCheckBox& box) {
-    StyleWidget(box, kCheckBoxSheet);
+    StyleWidget(box, {kCheckBoxSheet});
 }
 
 void PaintFocusFrame(QPainter& painter, const QRectF& box) {

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QPainter;
 class QPushButton;
+class QTableWidget;
 
 namespace keyloom {
 
@@ -38,6 +39,7 @@ void StylePanelComboBox(QComboBox& box);
 void StylePanelLineEdit(QLineEdit& edit);
 void StylePanelPushButton(QPushButton& button);
 void StylePanelList(QListWidget& list);
+void StylePanelTable(QTableWidget& table);
 void StylePanelCheckBox(QCheckBox& box);
 
 // The frame that marks keyboard focus, along the inside of `box`.

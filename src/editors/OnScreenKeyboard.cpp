@@ -19,9 +19,6 @@ constexpr std::array<std::string_view, 5> kOnScreenKeyboards = {
     "onboard", "florence", "matchbox-keyboard", "squeekboard", "wvkbd-mobintl",
 };
 
-// Results up to this one are reasons why a program was not started.
-constexpr int kLastOpenFailure = 32;
-
 // Empty entries are skipped: they would name the current folder, and a GUI program's current
 // folder is nothing the user chose to run programs from.
 std::vector<std::string> FoldersOf(const std::string& pathVariable) {
@@ -61,7 +58,7 @@ std::optional<std::string> FindOnScreenKeyboard(const std::string& pathVariable)
 }
 
 bool StartOnScreenKeyboard(const std::string& program) {
-    return OpenProgram(program, {}) > kLastOpenFailure;
+    return OpenProgram(program, {}) > OPEN_LAST_FAILURE;
 }
 
 }  // namespace keyloom

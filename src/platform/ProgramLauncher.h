@@ -14,6 +14,7 @@ inline constexpr int OPEN_PATH_NOT_FOUND = 3;
 inline constexpr int OPEN_ACCESS_DENIED = 5;
 inline constexpr int OPEN_OUT_OF_MEMORY = 8;
 inline constexpr int OPEN_BAD_FORMAT = 11;
+inline constexpr int OPEN_LAST_FAILURE = 32;
 
 // Starts the executable at `path` with the arguments, in a session of its own with default
 // signal handling, and does not wait for it. A thread of this process waits for its end, so it

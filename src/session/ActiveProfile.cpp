@@ -50,6 +50,8 @@ void DiscardEdits(KeyboardSession& session) {
     }
 }
 
+}  // namespace
+
 void SettlePendingChanges(KeyboardSession& session) {
     if (session.pendingQuestionShown.exchange(false)) {
         return;
@@ -64,8 +66,6 @@ void SettlePendingChanges(KeyboardSession& session) {
         DiscardEdits(session);
     }
 }
-
-}  // namespace
 
 std::optional<ConfigBlock> ReadConfigBlock(KeyboardSession& session) {
     ConfigBlock block{};
@@ -110,11 +110,15 @@ bool SelectProfile(KeyboardSession& session, int profile) {
         ShowLanguageMessage(session, kEditorOpenText, MessageButtons::kOk);
         return false;
     }
-    if (window.ProfileManagerHasChanges() || window.ApplyEnabled()) {
+    const bool pending = window.ProfileManagerHasChanges() || window.ApplyEnabled();
+    if (pending) {
         SettlePendingChanges(session);
     }
-    const DeviceResult switched =
-        SetActiveProfile(session, profile >= KEY_BLOCK_COUNT ? 0 : profile);
+    const int target = profile >= KEY_BLOCK_COUNT ? 0 : profile;
+    const DeviceResult switched = SetActiveProfile(session, target);
+    if (!pending && switched == RESULT_OK) {
+        window.MarkProfileInManager(target);
+    }
     {
         std::lock_guard lock(session.context.profileLock);
         window.RedrawKeyMarks();

@@ -31,11 +31,15 @@ int GetActiveProfile(KeyboardSession& session);
 // outside 0 to 2, which the keyboard cannot hold.
 [[nodiscard]] DeviceResult SetActiveProfile(KeyboardSession& session, int profile);
 
+// Asks whether the changes pending in the main window are applied to the current profile (Yes)
+// or discarded (No); a call while that question is on screen does nothing.
+void SettlePendingChanges(KeyboardSession& session);
+
 // The profile buttons' switch; an index of 3 or more selects profile 0. Refused (false) while the
 // key settings dialog is open. Pending changes are first applied or discarded, as the user
 // answers; a call that arrives while that question is on screen switches without asking. Then
-// the marks and the caption follow the keyboard. False when the keyboard did not switch, which the
-// user is told (PROFILE_SELECT_FAILED).
+// the marks, the caption and an open profile manager follow the keyboard. False when the keyboard
+// did not switch, which the user is told (PROFILE_SELECT_FAILED).
 [[nodiscard]] bool SelectProfile(KeyboardSession& session, int profile);
 
 // The caption of the profile manager button names the active profile, its tooltip says more.

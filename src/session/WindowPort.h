@@ -50,6 +50,8 @@ class WindowPort {
     // changes not yet applied.
     virtual bool KeyEditorOpen() const = 0;
     virtual bool ProfileManagerHasChanges() const = 0;
+    // An open profile manager checks the row of the profile and has nothing left to apply.
+    virtual void MarkProfileInManager(int profile) = 0;
 };
 
 }  // namespace keyloom

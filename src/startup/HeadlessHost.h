@@ -64,6 +64,7 @@ class HeadlessHost final : public WindowPort {
     void RedrawKeyMarks() override {}
     bool KeyEditorOpen() const override { return false; }
     bool ProfileManagerHasChanges() const override { return false; }
+    void MarkProfileInManager(int) override {}
 
   private:
     using Clock = std::chrono::steady_clock;

@@ -121,7 +121,7 @@ constexpr std::array kCompositeSurfaces = {
 constexpr std::array kProfileSkinned = {
     "CONTROL_OK", "CONTROL_CANCEL", "FUNC_ADD", "FUNC_LOAD", "FUNC_DELETE", "CONTROL2_APPLY",
 };
-constexpr std::array kProfilePlaced = {"PROGRAM_LIST"};
+constexpr std::array kProfilePlaced = {"PROGRAM_LIST", "PROFILE_TITLE"};
 constexpr std::array kProfileSurfaces = {"Profile_normal.jpg", "Profile_over.jpg",
                                          "Profile_down.jpg"};
 
@@ -131,7 +131,7 @@ constexpr std::array kUpdateSkinned = {
     "CONTROL_OPENButton",
     "CONTROL_BACKUPButton",
 };
-constexpr std::array kUpdatePlaced = {"CONTROL_UPStatic", "CONTROL_UPCombox"};
+constexpr std::array kUpdatePlaced = {"CONTROL_UPStatic", "CONTROL_UPCombox", "UPDATE_TITLE"};
 constexpr std::array kUpdateSurfaces = {"update_normal.jpg", "update_over.jpg"};
 
 constexpr int kGKeyCount = 9;

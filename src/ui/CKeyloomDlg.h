@@ -7,6 +7,9 @@
 #include <vector>
 
 #include "controls/CBaseDialog.h"
+#include "controls/FileChooser.h"
+#include "editors/CKeyloom_DlgProfile.h"
+#include "editors/CKeyloom_DlgUpdate.h"
 #include "editors/Keyloom_DlgComposite.h"
 #include "platform/NamedEvents.h"
 #include "session/KeyboardSession.h"
@@ -17,7 +20,6 @@
 #include "storage/UserDataFolder.h"
 #include "ui/CAboutDlg.h"
 #include "ui/CTrayIcon.h"
-#include "ui/FileChooser.h"
 #include "ui/KeyboardView.h"
 #include "ui/LightingPanel.h"
 #include "ui/LoginSessionWatcher.h"
@@ -99,13 +101,19 @@ class CKeyloomDlg : public CBaseDialog,
     void SetProfileCaption(const QString& caption, const QString& tooltip) override;
     void RedrawKeyMarks() override;
     bool KeyEditorOpen() const override { return Keyloom_DlgComposite::OpenCount() > 0; }
-    bool ProfileManagerHasChanges() const override { return false; }
+    bool ProfileManagerHasChanges() const override;
+    void MarkProfileInManager(int profile) override;
     bool MainWindowShown() const override { return isVisible(); }
 
     // Runs the key settings dialog for the request, the clicked button highlighted meanwhile.
     void EditKey(const KeySettingsRequest& request);
     // The key settings dialog, made when first asked for.
     Keyloom_DlgComposite& KeyEditor();
+    // Runs the profile manager, and the firmware update dialog; each is made when first asked for.
+    void ManageProfiles();
+    CKeyloom_DlgProfile& ProfileManager();
+    void UpdateFirmware();
+    CKeyloom_DlgUpdate& UpdateDialog();
 
     // The buttons' actions, as their clicks run them.
     void OnKeyClicked(int control);
@@ -123,6 +131,7 @@ class CKeyloomDlg : public CBaseDialog,
     void OnMinimise();
     void OnMacroButton();
     void OnProfileManager();
+    void OnFirmwareUpdate();
     // A button that opens one of the maker's pages.
     void OnLink(int control);
     void OnAbout();
@@ -133,6 +142,8 @@ class CKeyloomDlg : public CBaseDialog,
     void OpenKeySettings(int keyCode);
     // The profile manager is asked for.
     void OpenProfileManager();
+    // The firmware update dialog is asked for, by the window's menu or by another process.
+    void OpenFirmwareUpdate();
     void exited();
 
   protected:
@@ -223,6 +234,8 @@ class CKeyloomDlg : public CBaseDialog,
     LightingState m_lighting;
     LightingPanel* m_panel = nullptr;  // a child of the window
     std::unique_ptr<Keyloom_DlgComposite> m_keyEditor;
+    std::unique_ptr<CKeyloom_DlgProfile> m_profileManager;
+    std::unique_ptr<CKeyloom_DlgUpdate> m_updateDialog;
     int m_reportRate = 0;
     std::vector<KeySettingsRequest> m_keyRequests;
     bool m_exiting = false;

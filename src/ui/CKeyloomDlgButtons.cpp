@@ -98,6 +98,7 @@ constexpr std::array kMenuCommands = {
     WindowAction{COMMAND_MINIMISE, [](CKeyloomDlg& w) { w.OnMinimise(); }},
     WindowAction{COMMAND_MENU_RESTORE, [](CKeyloomDlg& w) { w.OnRestore(); }},
     WindowAction{COMMAND_MENU_BACKUP, [](CKeyloomDlg& w) { w.OnBackup(); }},
+    WindowAction{CMD_ID_FIRMWARE_UPDATE, [](CKeyloomDlg& w) { w.OnFirmwareUpdate(); }},
 };
 
 // What the action of this id does, null for none.
@@ -240,6 +241,52 @@ void CKeyloomDlg::OnProfileManager() {
     emit OpenProfileManager();
 }
 
+void CKeyloomDlg::OnFirmwareUpdate() {
+    emit OpenFirmwareUpdate();
+}
+
+CKeyloom_DlgProfile& CKeyloomDlg::ProfileManager() {
+    if (!m_profileManager) {
+        m_profileManager = std::make_unique<CKeyloom_DlgProfile>(
+            m_session,
+            ProfileDialogServices{m_services.files, [this] { OnHelp(); },
+                                  [this] { OnProfileChangedOnKeyboard(); }},
+            this);
+    }
+    return *m_profileManager;
+}
+
+void CKeyloomDlg::ManageProfiles() {
+    (void)ProfileManager().Run();
+}
+
+bool CKeyloomDlg::ProfileManagerHasChanges() const {
+    return m_profileManager && m_profileManager->IsOpen() && m_profileManager->Unapplied();
+}
+
+void CKeyloomDlg::MarkProfileInManager(int profile) {
+    if (m_profileManager && m_profileManager->IsOpen()) {
+        m_profileManager->MarkProfile(profile);
+    }
+}
+
+CKeyloom_DlgUpdate& CKeyloomDlg::UpdateDialog() {
+    if (!m_updateDialog) {
+        m_updateDialog = std::make_unique<CKeyloom_DlgUpdate>(m_session, m_services.files, this);
+    }
+    return *m_updateDialog;
+}
+
+void CKeyloomDlg::UpdateFirmware() {
+    // A second request while the dialog is up only brings it forward.
+    if (m_updateDialog && m_updateDialog->isVisible()) {
+        m_updateDialog->raise();
+        m_updateDialog->activateWindow();
+        return;
+    }
+    (void)UpdateDialog().Run();
+}
+
 void CKeyloomDlg::OnMacroButton() {
     const int lastGKey = G_KEYS_PER_BANK - 1;
     RequestKeySettings(GKeySlot(m_session.channels.MacroKeyBank(), lastGKey), CONTROL_G9, true);
@@ -289,7 +336,7 @@ void CKeyloomDlg::OnCommand(uintptr_t command, intptr_t) {
 }
 
 void CKeyloomDlg::OnBackup() {
-    const auto path = m_services.files.ChooseBackupToSave();
+    const auto path = m_services.files.Choose(ProfileFileRequest(FileRequest::Mode::kSave));
     if (!path) {
         return;
     }
@@ -303,7 +350,7 @@ void CKeyloomDlg::OnBackup() {
 }
 
 void CKeyloomDlg::OnRestore() {
-    if (const auto path = m_services.files.ChooseBackupToOpen()) {
+    if (const auto path = m_services.files.Choose(ProfileFileRequest(FileRequest::Mode::kOpen))) {
         // A refused or unwritten backup has told the user already.
         (void)ImportProfileFile(m_session, *path);
         RedrawKeyMarks();

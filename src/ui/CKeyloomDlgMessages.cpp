@@ -88,6 +88,9 @@ void CKeyloomDlg::OnLanguage(uintptr_t, intptr_t slot) {
     if (m_keyEditor) {
         m_keyEditor->ApplyLanguage(language);
     }
+    if (m_profileManager) {
+        m_profileManager->ApplyLanguage(language);
+    }
     setWindowTitle(LanguageText("MAIN_CAPTION", language));
 }
 

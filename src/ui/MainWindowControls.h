@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "session/WindowMessages.h"
 #include "ui/CommandMenu.h"
 
 namespace keyloom {
@@ -110,6 +111,7 @@ inline constexpr int COMMAND_TRAY_EXIT = 32774;
 inline constexpr std::array MENU_BACKUP_ITEMS = {
     CommandMenuItem{COMMAND_MENU_RESTORE, "MENU_1"},
     CommandMenuItem{COMMAND_MENU_BACKUP, "MENU_2"},
+    CommandMenuItem{static_cast<int>(CMD_ID_FIRMWARE_UPDATE), "MENU_FIRMWARE_UPDATE"},
 };
 inline constexpr std::array MENU_SYSTEM_ITEMS = {
     CommandMenuItem{COMMAND_MINIMISE, "MAIN_MINIMIZE_PROMPT"},

@@ -98,6 +98,10 @@ void QtWindowPort::RedrawKeyMarks() {
     RunAndWait([this] { surface_.RedrawKeyMarks(); });
 }
 
+void QtWindowPort::MarkProfileInManager(int profile) {
+    RunAndWait([this, profile] { surface_.MarkProfileInManager(profile); });
+}
+
 bool QtWindowPort::TimerActive(uint32_t id) const {
     const auto timer = timers_.find(id);
     return timer != timers_.end() && timer->second->isActive();

@@ -45,6 +45,7 @@ class QtWindowPort final : public QObject, public WindowPort {
     void RedrawKeyMarks() override;
     bool KeyEditorOpen() const override { return surface_.KeyEditorOpen(); }
     bool ProfileManagerHasChanges() const override { return surface_.ProfileManagerHasChanges(); }
+    void MarkProfileInManager(int profile) override;
 
     // Whether a timer of this id is armed.
     bool TimerActive(uint32_t id) const;

@@ -21,6 +21,7 @@ class WindowSurface {
     virtual void RedrawKeyMarks() = 0;
     virtual bool KeyEditorOpen() const = 0;
     virtual bool ProfileManagerHasChanges() const = 0;
+    virtual void MarkProfileInManager(int profile) = 0;
     // Whether the main window is on screen; a box raised while it is hidden goes above every
     // other window, since nothing of the tool is there to show it in front of.
     virtual bool MainWindowShown() const = 0;

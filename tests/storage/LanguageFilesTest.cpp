@@ -36,8 +36,14 @@ constexpr const char* kMainWindowKeys[] = {"MAIN_CAPTION",        "MAIN_MINIMIZE
                                            "DEFAULT_PROFILE_NAME"};
 
 // The backup and restore menu, the tray icon and its menu.
-constexpr const char* kMenuAndTrayKeys[] = {
-    "MENU_1", "MENU_2", "MENU_3", "MENU_4", "KEYBOARD_TRAY_DESC", "MENU_11", "MENU_22", "MENU_33"};
+constexpr const char* kMenuAndTrayKeys[] = {"MENU_1",  "MENU_2",  "MENU_FIRMWARE_UPDATE",
+                                            "MENU_3",  "MENU_4",  "KEYBOARD_TRAY_DESC",
+                                            "MENU_11", "MENU_22", "MENU_33"};
+
+// The profile manager.
+constexpr const char* kProfileManagerKeys[] = {
+    "PROFILE_MANAGER_TITLE", "PROFILE_LOAD",        "PROFILE_ADD",         "PROFILE_DELETE",
+    "PROFILE_COLUMN_ACTIVE", "PROFILE_COLUMN_NAME", "PROFILE_COLUMN_PATH", "PROFILE_RESTORE_ROW"};
 
 // The about box.
 constexpr const char* kAboutBoxKeys[] = {"LANG_ABOUT_TITLE", "GUANYU_JIESHAO", "GUANYU_BANQUAN",
@@ -190,12 +196,12 @@ std::vector<std::string> Concatenated(std::initializer_list<std::span<const char
 
 // The keys of section TEXT that the tool looks up. Every one of them must be in both language
 // files, and the files hold no other key.
-const std::vector<std::string> kTextKeys =
-    Concatenated({kMainWindowKeys, kMenuAndTrayKeys, kAboutBoxKeys, kMessageKeys, kKeySettingsKeys,
-                  kMacroPageKeys, kKeyTooltipKeys, kKeyboardFunctionKeys, kLetterKeyNames,
-                  kDigitAndPunctuationKeyNames, kFunctionRowAndEditingKeyNames, kModifierKeyNames,
-                  kKeypadKeyNames, kInternationalKeyNames, kSystemKeyNames, kMouseFunctionNames,
-                  kEditingFunctionNames, kMediaKeyNames});
+const std::vector<std::string> kTextKeys = Concatenated(
+    {kMainWindowKeys, kMenuAndTrayKeys, kAboutBoxKeys, kProfileManagerKeys, kMessageKeys,
+     kKeySettingsKeys, kMacroPageKeys, kKeyTooltipKeys, kKeyboardFunctionKeys, kLetterKeyNames,
+     kDigitAndPunctuationKeyNames, kFunctionRowAndEditingKeyNames, kModifierKeyNames,
+     kKeypadKeyNames, kInternationalKeyNames, kSystemKeyNames, kMouseFunctionNames,
+     kEditingFunctionNames, kMediaKeyNames});
 
 // The labels of the lighting panel, section LIGHT.
 const std::vector<std::string> kLightKeys = {"Usb",   "Deng",   "Light", "FX",   "Speed",
@@ -238,6 +244,7 @@ const std::map<std::string, Placeholder> kFormatTexts = {
     {"UNKNOWN_KEY", Placeholder::kInteger},
     {"PROFILE_FORMAT_ERROR", Placeholder::kString},
     {"MAIN_BACKUP_FAILED", Placeholder::kString},
+    {"PROFILE_RESTORE_ROW", Placeholder::kString},
     {"MACRO_ERR_MAX", Placeholder::kInteger},
     {"MACRO_ACTION_ERR_DELAY_MAX", Placeholder::kInteger},
 };

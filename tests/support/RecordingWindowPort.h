@@ -114,6 +114,7 @@ class RecordingWindowPort final : public WindowPort {
     }
     bool KeyEditorOpen() const override { return keyEditorOpen; }
     bool ProfileManagerHasChanges() const override { return false; }
+    void MarkProfileInManager(int) override {}
 
   private:
     template <typename Change>

@@ -19,13 +19,14 @@ namespace {
 
 TEST_F(MainWindowTest, ABackupThatCannotBeWrittenSaysSo) {
     Start();
-    files.backupTo = MakeTemporaryFolder() + "/no such folder/backup.qvp";
+    const std::string backup = MakeTemporaryFolder() + "/backup.qvp";
+    files.answers = {MakeTemporaryFolder() + "/no such folder/backup.qvp", backup};
     window->OnBackup();
     EXPECT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_BACKUP_FAILED"});
-    files.backupTo = MakeTemporaryFolder() + "/backup.qvp";
     window->OnBackup();
     EXPECT_EQ(prompter.shownKeys.size(), 1u);
-    EXPECT_TRUE(std::filesystem::exists(*files.backupTo));
+    EXPECT_TRUE(std::filesystem::exists(backup));
+    EXPECT_EQ(files.requests.back().defaultSuffix, "qvp");
 }
 
 TEST_F(MainWindowTest, DefaultButtonClearsOnlyTheCurrentBankAfterYes) {

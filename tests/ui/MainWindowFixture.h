@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <chrono>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -18,23 +19,34 @@ class ScriptedPrompter final : public MessagePrompter {
   public:
     MessageAnswer answer = MessageAnswer::kYes;
     std::vector<std::string> shownKeys;
+    std::vector<QString> shownTexts;
     std::vector<bool> shownOnTop;  // whether each box was to stay above every other window
 
-    MessageAnswer Ask(const std::string& languageKey, const QString&, MessageButtons buttons,
+    MessageAnswer Ask(const std::string& languageKey, const QString& text, MessageButtons buttons,
                       bool topMost) override {
         shownKeys.push_back(languageKey);
+        shownTexts.push_back(text);
         shownOnTop.push_back(topMost);
         return buttons == MessageButtons::kOk ? MessageAnswer::kOk : answer;
     }
 };
 
-// File dialogs that the user cancels, unless the test chose a file to back up to.
-class CancelledFileChooser final : public FileChooser {
+// File dialogs answered from the test: each answer is used once, in order; with none left the
+// user cancels. The requests are kept.
+class ScriptedFileChooser final : public FileChooser {
   public:
-    std::optional<std::string> backupTo;
+    std::deque<std::optional<std::string>> answers;
+    std::vector<FileRequest> requests;
 
-    std::optional<std::string> ChooseBackupToOpen() override { return std::nullopt; }
-    std::optional<std::string> ChooseBackupToSave() override { return backupTo; }
+    std::optional<std::string> Choose(const FileRequest& request) override {
+        requests.push_back(request);
+        if (answers.empty()) {
+            return std::nullopt;
+        }
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
 };
 
 // A notification area that counts its icons and keeps the double-click handler for the test.
@@ -80,7 +92,7 @@ class MainWindowTest : public SimKeyboardTest {
     }
 
     ScriptedPrompter prompter;
-    CancelledFileChooser files;
+    ScriptedFileChooser files;
     int trayShown = 0;
     std::function<void()> trayDoubleClick;
     // Documents and addresses the window opened, in order.

@@ -14,6 +14,7 @@ constexpr QSize kSize{560, 420};
 constexpr int kTitleHeight = 56;
 constexpr QRect kBadge{16, 8, 40, 40};
 constexpr QRect kList{20, 72, 520, 240};
+constexpr QRect kTitle{220, 12, 320, 32};  // right of the word mark
 
 struct ButtonPlace {
     const char* key;
@@ -44,6 +45,7 @@ SkinWindow ProfileWindow() {
             {button.key, button.rect, ButtonFace{ButtonRole::kSecondary, button.icon}});
     }
     window.controls.push_back({"PROGRAM_LIST", kList});
+    window.controls.push_back({"PROFILE_TITLE", kTitle});
     return window;
 }
 

@@ -17,6 +17,7 @@ constexpr int kTitleHeight = 56;
 constexpr QRect kBadge{16, 8, 40, 40};
 constexpr QRect kPath{24, 84, 324, 28};
 constexpr QRect kHiddenList{24, 126, 432, 26};
+constexpr QRect kTitle{200, 12, 256, 32};  // right of the word mark
 constexpr QRectF kIllustration{190, 124, 100, 100};
 constexpr int kIllustrationAlpha = 28;
 
@@ -53,6 +54,7 @@ SkinWindow UpdateWindow() {
     }
     window.controls.push_back({"CONTROL_UPStatic", kPath});
     window.controls.push_back({"CONTROL_UPCombox", kHiddenList});
+    window.controls.push_back({"UPDATE_TITLE", kTitle});
     return window;
 }
 

@@ -99,19 +99,19 @@ void CBaseDialog::PlaceArrowControl(CPngButton* arrow, const std::string& placeK
                                                      ReadRect(SKIN_SECTION_ARROWS, faceKey)));
 }
 
-bool CBaseDialog::TakeDialogKey(QKeyEvent* event) {
+void CBaseDialog::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Escape:
             event->accept();
-            return true;
+            break;
         case Qt::Key_F1:
             event->accept();
             OnHelpKey();
-            return true;
+            break;
         default:
-            return false;
+            QDialog::keyPressEvent(event);
     }
 }
 

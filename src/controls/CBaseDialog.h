@@ -52,9 +52,9 @@ class CBaseDialog : public QDialog {
                            const std::string& faceKey);
 
   protected:
-    // For windows that close only through their own buttons: Enter and Esc are swallowed, and F1
-    // calls OnHelpKey(). Whether the key was one of these.
-    bool TakeDialogKey(QKeyEvent* event);
+    // The skinned windows close only through their own buttons: Enter and Esc are swallowed, and
+    // F1 calls OnHelpKey().
+    void keyPressEvent(QKeyEvent* event) override;
     virtual void OnHelpKey() {}
 
     void paintEvent(QPaintEvent* event) override;

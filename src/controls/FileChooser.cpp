@@ -8,7 +8,7 @@ FileRequest ProfileFileRequest(FileRequest::Mode mode, const std::string& folder
     request.mode = mode;
     request.folder = folder;
     request.fileName = fileName;
-    request.filters = {"(*.qvp) (*.qvp)", "(*.*) (*)"};
+    request.filters = {"*.qvp", "*"};
     request.defaultSuffix = "qvp";
     return request;
 }

@@ -12,7 +12,7 @@ struct FileRequest {
     Mode mode = Mode::kOpen;
     std::string folder;    // where the dialog starts; empty for the user's home folder
     std::string fileName;  // the name proposed, without its folder
-    // Name filters as the dialog shows them, e.g. "(*.qvp) (*.qvp)"; the first is chosen.
+    // Name patterns as the dialog offers them, e.g. "*.qvp"; the first is chosen.
     std::vector<std::string> filters;
     std::string defaultSuffix;  // added to a name typed without one
     // Lists only files the user may run, whatever their name.

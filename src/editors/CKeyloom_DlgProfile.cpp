@@ -1,14 +1,13 @@
 #include "editors/CKeyloom_DlgProfile.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <array>
 #include <filesystem>
 
 #include "controls/ModalChildren.h"
 #include "controls/PanelStyle.h"
-#include "editors/CompositeImages.h"
+#include "editors/EditorLook.h"
 #include "platform/Log.h"
 #include "platform/SafeFormat.h"
 #include "platform/UserFolders.h"
@@ -57,7 +56,6 @@ constexpr std::array kColumns = {
 constexpr char kNewProfileText[] = "PROFILE_NEW";
 constexpr char kRestoreRowText[] = "PROFILE_RESTORE_ROW";
 constexpr char kProfileExtension[] = ".qvp";
-constexpr int kTitlePointSize = 11;
 constexpr int kRowHeight = 26;
 
 QTableWidgetItem* ReadOnlyItem(const QString& text) {
@@ -80,13 +78,11 @@ CKeyloom_DlgProfile::~CKeyloom_DlgProfile() = default;
 
 void CKeyloom_DlgProfile::CreateControls() {
     const std::string skins = m_session.paths.executableFolder + SKIN_FOLDER + "/";
-    ButtonSurfaces surfaces = CompositeImageSet(skins, "Profile", false);
-    surfaces.disabled = surfaces.pressed;
-    SetStateSurfaces(surfaces);
+    // A disabled button shows its normal face, its caption dimmed: the pressed face would make
+    // an Apply with nothing to apply look like the button in use.
+    SetStateSurfaces(CompositeImageSet(skins, "Profile", false));
     for (const DialogButton& spec : kButtons) {
-        auto* button = new CPngButton(this);
-        button->SetTextStyle(CompositeCaptionStyle());
-        PlaceSkinnedControl(button, spec.skinKey);
+        CPngButton* button = AddCaptionedButton(*this, spec.skinKey);
         if (spec.onClick != nullptr) {
             connect(button, &CPngButton::clicked, this, spec.onClick);
         }
@@ -94,12 +90,7 @@ void CKeyloom_DlgProfile::CreateControls() {
     }
     connect(m_buttons.at(kApply), &CPngButton::clicked, this, [this] { (void)OnApply(); });
     CreateList();
-    m_title.setParent(this);
-    PlaceControl(&m_title, "PROFILE_TITLE");
-    StylePanelLabel(m_title);
-    QFont titleFont = PanelFont();
-    titleFont.setPointSize(kTitlePointSize);
-    m_title.setFont(titleFont);
+    PlaceEditorTitle(*this, m_title, "PROFILE_TITLE");
     m_title.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -348,12 +339,6 @@ void CKeyloom_DlgProfile::done(int result) {
         --m_openCount;
     }
     CBaseDialog::done(result);
-}
-
-void CKeyloom_DlgProfile::keyPressEvent(QKeyEvent* event) {
-    if (!TakeDialogKey(event)) {
-        CBaseDialog::keyPressEvent(event);
-    }
 }
 
 void CKeyloom_DlgProfile::OnHelpKey() {

@@ -71,7 +71,6 @@ class CKeyloom_DlgProfile : public CBaseDialog {
     void done(int result) override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void OnHelpKey() override;
 
   private:

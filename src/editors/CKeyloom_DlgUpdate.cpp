@@ -1,6 +1,5 @@
 #include "editors/CKeyloom_DlgUpdate.h"
 
-#include <QKeyEvent>
 #include <array>
 #include <filesystem>
 #include <utility>
@@ -8,7 +7,7 @@
 #include "controls/ModalChildren.h"
 #include "controls/PanelStyle.h"
 #include "device/ConfigCommands.h"
-#include "editors/CompositeImages.h"
+#include "editors/EditorLook.h"
 #include "platform/ProgramLauncher.h"
 #include "session/ProfileOperations.h"
 #include "storage/SkinLayoutKeys.h"
@@ -26,7 +25,6 @@ constexpr char kBackupDoneText[] = "备份成功!";
 constexpr char kBackupFailedText[] = "备份失败,请重新备份!";
 
 constexpr char kPackageFolder[] = "Package";
-constexpr int kTitlePointSize = 11;
 
 struct DialogButton {
     int control;
@@ -61,9 +59,7 @@ void CKeyloom_DlgUpdate::CreateControls() {
     const QImage over = RenderSurface(skins + "update_over.jpg");
     SetStateSurfaces({normal, over, over, over, over});
     for (const DialogButton& spec : kButtons) {
-        auto* button = new CPngButton(this);
-        button->SetTextStyle(CompositeCaptionStyle());
-        PlaceSkinnedControl(button, spec.skinKey);
+        CPngButton* button = AddCaptionedButton(*this, spec.skinKey);
         button->setText(QString::fromUtf8(spec.caption));
         connect(button, &CPngButton::clicked, this, spec.onClick);
         m_buttons[spec.control] = button;
@@ -72,12 +68,7 @@ void CKeyloom_DlgUpdate::CreateControls() {
     PlaceControl(&m_path, "CONTROL_UPStatic");
     StylePanelLineEdit(m_path);
     m_path.setReadOnly(true);
-    m_title.setParent(this);
-    PlaceControl(&m_title, "UPDATE_TITLE");
-    StylePanelLabel(m_title);
-    QFont titleFont = PanelFont();
-    titleFont.setPointSize(kTitlePointSize);
-    m_title.setFont(titleFont);
+    PlaceEditorTitle(*this, m_title, "UPDATE_TITLE");
     m_title.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_title.setText(QString::fromUtf8(kTitle));
     setWindowTitle(m_title.text());
@@ -110,6 +101,7 @@ void CKeyloom_DlgUpdate::ShowSelection() {
 void CKeyloom_DlgUpdate::OnOpen() {
     FileRequest request;
     request.folder = PackageFolder();
+    request.filters = {"*"};
     request.executablesOnly = true;
     m_program = m_files.Choose(request).value_or(std::string());
     // An update program started without a folder of its own runs in the Package folder, where
@@ -152,12 +144,6 @@ void CKeyloom_DlgUpdate::OnBackup() {
     }
     Say(ExportProfileFile(m_session, *path) == PROFILE_FILE_OK ? kBackupDoneText
                                                                : kBackupFailedText);
-}
-
-void CKeyloom_DlgUpdate::keyPressEvent(QKeyEvent* event) {
-    if (!TakeDialogKey(event)) {
-        CBaseDialog::keyPressEvent(event);
-    }
 }
 
 }  // namespace keyloom

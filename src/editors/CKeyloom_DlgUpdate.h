@@ -43,9 +43,6 @@ class CKeyloom_DlgUpdate : public CBaseDialog {
     QLineEdit& PathField() { return m_path; }
     CPngButton* Control(int control) const;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void CreateControls();
     void Say(const char* text);

@@ -10,7 +10,7 @@
 #include "controls/ModalChildren.h"
 #include "controls/PanelStyle.h"
 #include "editors/CompositeControls.h"
-#include "editors/CompositeImages.h"
+#include "editors/EditorLook.h"
 #include "editors/OnScreenKeyboard.h"
 #include "model/AssignmentTable.h"
 #include "model/KeyNames.h"
@@ -50,7 +50,6 @@ constexpr std::array kHintKeys = {"SINGLE_STATIC", "MEDIA_EDIT_TISHI", "FUNCTION
 constexpr std::array kHintSkinKeys = {"TISHI_SINGLE_STATIC", "MEDIA_SETTING_TISHI",
                                       "FUNCTION_KEY_SETTING_TISHI"};
 
-constexpr int kTitlePointSize = 11;
 constexpr int kKeyEditPointSize = 18;
 constexpr int kListPointSize = 12;
 constexpr int kApplyGap = 8;  // between the Apply button and OK, which it stands left of
@@ -85,9 +84,7 @@ int Keyloom_DlgComposite::OpenCount() {
 
 CPngButton* Keyloom_DlgComposite::AddImageButton(int control, const char* skinKey,
                                                  void (Keyloom_DlgComposite::*onClick)()) {
-    auto* button = new CPngButton(this);
-    button->SetTextStyle(CompositeCaptionStyle());
-    PlaceSkinnedControl(button, skinKey);
+    CPngButton* button = AddCaptionedButton(*this, skinKey);
     if (onClick != nullptr) {
         connect(button, &CPngButton::clicked, this, onClick);
     } else {
@@ -128,10 +125,8 @@ void Keyloom_DlgComposite::CreateControls() {
         }
     });
 
-    m_title = AddText("KEY_SETTING");
-    QFont titleFont = PanelFont();
-    titleFont.setPointSize(kTitlePointSize);
-    m_title->setFont(titleFont);
+    m_title = new QLabel(this);
+    PlaceEditorTitle(*this, *m_title, "KEY_SETTING");
     for (size_t i = 0; i < m_hints.size(); ++i) {
         m_hints[i] = AddText(kHintSkinKeys[i]);
     }
@@ -412,12 +407,6 @@ void Keyloom_DlgComposite::CloseSteps() {
     m_apply.setEnabled(false);
     --openDialogs;
     m_open = false;
-}
-
-void Keyloom_DlgComposite::keyPressEvent(QKeyEvent* event) {
-    if (!TakeDialogKey(event)) {
-        CBaseDialog::keyPressEvent(event);
-    }
 }
 
 // Help would take the keys the recorder is waiting for.

@@ -89,7 +89,6 @@ class Keyloom_DlgComposite : public CBaseDialog {
     void done(int result) override;
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void OnHelpKey() override;
 
   private:

@@ -12,7 +12,7 @@
 #include "controls/CNumberBox.h"
 #include "controls/CPngButton.h"
 #include "controls/PanelStyle.h"
-#include "editors/CompositeImages.h"
+#include "editors/EditorLook.h"
 #include "editors/MacroEventList.h"
 #include "editors/MacroNames.h"
 #include "model/MacroEditing.h"

@@ -147,7 +147,6 @@ class CKeyloomDlg : public CBaseDialog,
     void exited();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void OnHelpKey() override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -156,12 +156,6 @@ void CKeyloomDlg::ShowBusyFrame() {
     m_busyPicture.setPixmap(QPixmap(QString::fromStdString(SkinPath(m_session, picture))));
 }
 
-void CKeyloomDlg::keyPressEvent(QKeyEvent* event) {
-    if (!TakeDialogKey(event)) {
-        CBaseDialog::keyPressEvent(event);
-    }
-}
-
 void CKeyloomDlg::OnHelpKey() {
     OnHelp();
 }

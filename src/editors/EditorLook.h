@@ -1,9 +1,12 @@
 #pragma once
 
-// The key settings dialog's image buttons: their picture sets and the look of their captions.
+// The look the editors share: the picture sets of their image buttons, the captions on them and
+// the title in their header.
 
+#include <QLabel>
 #include <string>
 
+#include "controls/CBaseDialog.h"
 #include "controls/CPngButton.h"
 
 namespace keyloom {
@@ -15,5 +18,11 @@ ButtonSurfaces CompositeImageSet(const std::string& skinFolder, const std::strin
 
 // Light captions; a marked button's (the record button while it records) turns red.
 ButtonTextStyle CompositeCaptionStyle();
+
+// An image button of the dialog with such a caption, placed by its skin key.
+CPngButton* AddCaptionedButton(CBaseDialog& dialog, const std::string& skinKey);
+
+// The dialog's title, placed by its skin key, in the panel's caption colour and a little larger.
+void PlaceEditorTitle(CBaseDialog& dialog, QLabel& title, const std::string& skinKey);
 
 }  // namespace keyloom

@@ -1,12 +1,13 @@
-#include "editors/CompositeImages.h"
+#include "editors/EditorLook.h"
 
-#include "controls/CBaseDialog.h"
+#include "controls/PanelStyle.h"
 
 namespace keyloom {
 
 namespace {
 
 constexpr int kCaptionPointSize = 9;
+constexpr int kTitlePointSize = 11;
 
 }  // namespace
 
@@ -31,6 +32,22 @@ ButtonTextStyle CompositeCaptionStyle() {
     style.face = QStringLiteral("Arial Unicode MS");
     style.colors = {0xE4E4E4, 0xFFFFFF, 0xFFFFFF, 0x7F7F7F, 0x4B4BFF};
     return style;
+}
+
+CPngButton* AddCaptionedButton(CBaseDialog& dialog, const std::string& skinKey) {
+    auto* button = new CPngButton(&dialog);
+    button->SetTextStyle(CompositeCaptionStyle());
+    dialog.PlaceSkinnedControl(button, skinKey);
+    return button;
+}
+
+void PlaceEditorTitle(CBaseDialog& dialog, QLabel& title, const std::string& skinKey) {
+    title.setParent(&dialog);
+    dialog.PlaceControl(&title, skinKey);
+    StylePanelLabel(title);
+    QFont font = PanelFont();
+    font.setPointSize(kTitlePointSize);
+    title.setFont(font);
 }
 
 }  // namespace keyloom

@@ -57,11 +57,11 @@ TEST(ProcessListTest, FindsTheOldestOfItsNameIgnoringLetterCase) {
 }
 
 // The name is longer than a command name may be, so it can only come from the executable.
-TEST(ProcessListTest, NamesAProgramWhoseFileWasReplaced) {
-    const std::string program = test::MakeTemporaryFolder() + "/KeyloomReplacedProbe";
+TEST(ProcessListTest, NamesAProgramWhoseFileWasRemoved) {
+    const std::string program = test::MakeTemporaryFolder() + "/KeyloomRemovedProbe";
     const pid_t running = StartProgramNamed(program);
     std::filesystem::remove(program);
-    EXPECT_EQ(FindOtherInstance("keyloomreplacedprobe"), running);
+    EXPECT_EQ(FindOtherInstance("keyloomremovedprobe"), running);
     Stop(running);
 }
 

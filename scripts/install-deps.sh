@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, only those that are missing.
+# Installs the Debian packages the build and the tests need, only those that are missing; the
+# packages named as arguments too.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev
     libhidapi-dev libudev-dev
     fonts-dejavu-core fonts-wqy-microhei
+    "$@"
 )
 
 missing=()

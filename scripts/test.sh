@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test; then builds the core, the transport library and their
-# tests again with AddressSanitizer and UndefinedBehaviorSanitizer, and once more with
-# ThreadSanitizer, and runs those too. Any sanitizer report fails the run.
+# Builds everything and runs every test, then builds the Debian package and tries it (see
+# check-package.sh); then builds the core, the transport library and their tests again with
+# AddressSanitizer and UndefinedBehaviorSanitizer, and once more with ThreadSanitizer, and runs
+# those too. Any sanitizer report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,6 +10,7 @@ jobs=$(bash scripts/jobs.sh)
 
 bash scripts/build.sh build -DKEYLOOM_WITH_GUI=ON
 (cd build && ctest --output-on-failure -j "$jobs" --timeout 120)
+bash scripts/check-package.sh
 
 bash scripts/build.sh build-sanitize -DKEYLOOM_SANITIZE=ON -DKEYLOOM_WITH_GUI=OFF
 (cd build-sanitize &&

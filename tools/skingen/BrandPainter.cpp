@@ -63,6 +63,13 @@ void PaintLogo(QPainter& painter, const QRect& rect, FaceState state) {
     painter.restore();
 }
 
+void PaintAppMark(QPainter& painter, const QRectF& box) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    PaintMark(painter, box, FaceState::kNormal);
+    painter.restore();
+}
+
 void PaintWordMark(QPainter& painter, QPointF leftMiddle, const QColor& colour) {
     const QFont font = SkinFont({17, QFont::Bold, 2.5});
     DrawTextAt(painter, leftMiddle - QPointF(0, QFontMetricsF(font).capHeight() / 2), kWordMark,

@@ -15,6 +15,9 @@ namespace keyloom::skingen {
 // The mark (a key-shaped badge) followed by the word mark, left-aligned in `rect`.
 void PaintLogo(QPainter& painter, const QRect& rect, FaceState state);
 
+// The mark alone filling `box`: the application's icon.
+void PaintAppMark(QPainter& painter, const QRectF& box);
+
 // A rounded accent badge with a white icon, centred in `rect`.
 void PaintBadge(QPainter& painter, const QRect& rect, const BadgeFace& face, FaceState state);
 

@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     const QGuiApplication application(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[argc - 1]);
-    const bool written = icons ? keyloom::skingen::WriteAppIcons(folder)
-                               : keyloom::skingen::WriteSkins(folder);
+    const bool written =
+        icons ? keyloom::skingen::WriteAppIcons(folder) : keyloom::skingen::WriteSkins(folder);
     return written ? 0 : 1;
 }

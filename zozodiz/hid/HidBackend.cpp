@@ -1,7 +1,8 @@
-// The backend for real keyboards: hidapi over hidraw, with udev for hot plug.
+// The backend for real keyboards: hidraw nodes found, opened and watched through the system.
 
-#include <hidapi.h>
+#include "HidBackend.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -9,13 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Backend.h"
 #include "HidDiscovery.h"
 #include "HidInterface.h"
-#include "HidrawNode.h"
 #include "KeyboardList.h"
 #include "ReportDescriptor.h"
-#include "UdevMonitor.h"
 
 namespace zozodiz {
 
@@ -23,10 +21,17 @@ namespace {
 
 using OpenInterfaces = std::map<std::string, std::shared_ptr<HidInterface>>;
 
+bool BelongsTo(const Keyboard* keyboard, const std::string& path) {
+    return keyboard != nullptr &&
+           std::any_of(keyboard->interfaces.begin(), keyboard->interfaces.end(),
+                       [&](const KeyboardInterface& interface) { return interface.path == path; });
+}
+
 // Start, Stop and the destructor come from one thread at a time (the library's life cycle);
-// DeviceCount and the writes come from any thread, while the monitor thread changes the list.
+// DeviceCount and the writes come from any thread, while the watch thread changes the list.
 class HidBackend final : public Backend {
   public:
+    explicit HidBackend(std::unique_ptr<HidSystem> system) : system_(std::move(system)) {}
     ~HidBackend() override { Stop(); }
 
     bool Start(BackendEvents& events) override;
@@ -48,10 +53,11 @@ class HidBackend final : public Backend {
     int Write(Collection collection, const uint8_t* data, size_t length);
     OpenInterfaces OpenAll(const KeyboardList& found, OpenInterfaces& previous);
 
+    std::unique_ptr<HidSystem> system_;
     bool started_ = false;
     BackendEvents* events_ = nullptr;
     unsigned configCount_ = 0;  // as last announced; touched by the refreshing thread only
-    std::unique_ptr<UdevMonitor> monitor_;
+    std::unique_ptr<PlugWatch> watch_;
 
     std::mutex mutex_;  // guards keyboards_ and open_; never held while raising events
     KeyboardList keyboards_;
@@ -62,16 +68,16 @@ bool HidBackend::Start(BackendEvents& events) {
     if (started_) {
         return true;
     }
-    if (hid_init() != 0) {
+    if (!system_->Init()) {
         return false;
     }
     started_ = true;
     events_ = &events;
-    // Opened before the first look so that a keyboard plugged in meanwhile is not missed.
-    monitor_ = UdevMonitor::Open();
+    // Watched before the first look so that a keyboard plugged in meanwhile is not missed.
+    watch_ = system_->WatchPlugs();
     configCount_ = Refresh();
-    if (monitor_) {
-        monitor_->Start([this] { OnHotPlug(); });
+    if (watch_) {
+        watch_->Start([this] { OnHotPlug(); });
     } else {
         std::fprintf(stderr,
                      "ZozOdiz: udev cannot be watched; keyboards plugged in later go "
@@ -85,7 +91,7 @@ void HidBackend::Stop() {
         return;
     }
     started_ = false;
-    monitor_.reset();
+    watch_.reset();
     OpenInterfaces closing;
     {
         std::lock_guard lock(mutex_);
@@ -98,7 +104,7 @@ void HidBackend::Stop() {
     closing.clear();
     configCount_ = 0;
     events_ = nullptr;
-    hid_exit();
+    system_->Exit();
 }
 
 unsigned HidBackend::DeviceCount(Collection collection) {
@@ -110,7 +116,7 @@ int HidBackend::Write(Collection collection, const uint8_t* data, size_t length)
     std::shared_ptr<HidInterface> target;
     {
         std::lock_guard lock(mutex_);
-        if (const KeyboardInterface* interface = keyboards_.FirstOffering(collection)) {
+        if (const KeyboardInterface* interface = keyboards_.InterfaceInUse(collection)) {
             target = open_.at(interface->path);
         }
     }
@@ -127,7 +133,7 @@ void HidBackend::OnHotPlug() {
 }
 
 unsigned HidBackend::Refresh() {
-    std::vector<InterfaceRecord> records = DiscoverInterfaces();
+    std::vector<InterfaceRecord> records = DiscoverInterfaces(*system_);
     OpenInterfaces previous;
     {
         std::lock_guard lock(mutex_);
@@ -137,6 +143,9 @@ unsigned HidBackend::Refresh() {
     // Only interfaces that could be opened make keyboards.
     std::erase_if(records, [&](const InterfaceRecord& r) { return !opened.contains(r.path); });
     KeyboardList reachable(records);
+    for (auto& [path, interface] : opened) {
+        interface->SetDelivering(BelongsTo(reachable.InUse(), path));
+    }
     const unsigned count = reachable.CountOffering(kConfigCollection);
     {
         std::lock_guard lock(mutex_);
@@ -150,22 +159,24 @@ unsigned HidBackend::Refresh() {
     return count;
 }
 
-// Keeps each interface still listed and still reading, opens the others; what stays in
-// previous has vanished or died.
+// Keeps each interface still listed and still live, opens the others; what stays in previous
+// has vanished, died or been replaced.
 OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
     OpenInterfaces opened;
     for (const Keyboard& keyboard : found.Keyboards()) {
         for (const KeyboardInterface& interface : keyboard.interfaces) {
+            std::string hidDevice = system_->Locate(interface.path).hidDevice;
             const auto kept = previous.find(interface.path);
-            if (kept != previous.end() && kept->second->IsReading()) {
+            if (kept != previous.end() && kept->second->IsLive(hidDevice)) {
                 opened.insert(previous.extract(kept));
                 continue;
             }
-            ReportRouter router(
-                interface.collections,
-                ParseReportDescriptor(HidrawNode(interface.path).ReportDescriptor()));
-            if (auto fresh = HidInterface::Open(interface.path, std::move(router), *events_)) {
-                opened.emplace(interface.path, std::move(fresh));
+            ReportRouter router(interface.collections,
+                                ParseReportDescriptor(ReadReportDescriptor(hidDevice)));
+            HidInterface::Opening fresh = HidInterface::Open(
+                *system_, interface.path, std::move(hidDevice), std::move(router), *events_);
+            if (fresh.interface) {
+                opened.emplace(interface.path, std::move(fresh.interface));
             }
         }
     }
@@ -174,8 +185,8 @@ OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& pr
 
 }  // namespace
 
-std::unique_ptr<Backend> MakeHidBackend() {
-    return std::make_unique<HidBackend>();
+std::unique_ptr<Backend> MakeHidBackend(std::unique_ptr<HidSystem> system) {
+    return std::make_unique<HidBackend>(std::move(system));
 }
 
 }  // namespace zozodiz

@@ -8,6 +8,8 @@
 #include "MainWindowFixture.h"
 #include "ZozSim.h"
 #include "controls/ModalChildren.h"
+#include "platform/RegistryKey.h"
+#include "storage/LanguageTables.h"
 #include "ui/MainWindowControls.h"
 
 namespace keyloom::test {
@@ -42,6 +44,32 @@ TEST_F(MainWindowTest, WithoutAKeyboardTheWindowStaysHiddenAndOpenOnlyPrompts) {
     ASSERT_EQ(ZozSim_Plug(), 1);
     ASSERT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_KEYBOARD; }));
     Eventually([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The language the user chose, for the length of a test; afterwards the system's again.
+class ChosenLanguage {
+  public:
+    explicit ChosenLanguage(uint32_t id) {
+        EXPECT_TRUE(RegistryKey::OpenOrCreate().WriteDword(kLanguageIdValue, id));
+    }
+    ~ChosenLanguage() { EXPECT_TRUE(RegistryKey::OpenOrCreate().WriteDword(kLanguageIdValue, 0)); }
+};
+
+TEST_F(MainWindowTest, AKeyboardOutOfReachIsNamedAtStartAndInPlaceOfNoKeyboard) {
+    const ChosenLanguage chinese(0x0804);
+    Construct();
+    ASSERT_EQ(ZozSim_DenyAccess(), 1);
+    window->Initialise();
+    ASSERT_TRUE(Eventually([this] { return window->Port().InitComplete(); }));
+    ASSERT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_NO_ACCESS_PROMPT"});
+    const QString& text = prompter.shownTexts.front();
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("已在 /dev/hidraw-sim "))) << text.toStdString();
+    EXPECT_FALSE(window->isVisible());
+
+    window->HandleMessage(UM_OPEN, TAG_OPEN, 0);
+    EXPECT_EQ(prompter.shownKeys,
+              (std::vector<std::string>{"MAIN_NO_ACCESS_PROMPT", "MAIN_NO_ACCESS_PROMPT"}));
     EXPECT_FALSE(window->isVisible());
 }
 

@@ -259,6 +259,40 @@ INSTANTIATE_TEST_SUITE_P(
                           {{"/dev/hidraw5", {ConfigReport()}}, {"/dev/hidraw6", {kBankStatus}}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// --- access ---
+
+struct AccessCase {
+    const char* name;
+    NodeAccess access;
+    std::string problem;
+};
+
+class NodeAccessTest : public HidBackendTest, public ::testing::WithParamInterface<AccessCase> {};
+
+// The tests run as root, whom file modes do not stop: the stand-in refuses the open instead.
+TEST_P(NodeAccessTest, AKeyboardThatCannotBeOpenedIsNoKeyboardAndARefusalNamesItsNode) {
+    const std::vector<Node> keyboard = SharedNodeKeyboard(kUsbDevice, kBootNode, kSharedNode);
+    Plug(keyboard);
+    system->SetAccess(kSharedNode, GetParam().access);
+    Start();
+    EXPECT_EQ(Count(kConfigCollection), 0u);
+    EXPECT_EQ(backend->WriteReport(kConfigCollection, ConfigReport().data(), 64), 0);
+    EXPECT_EQ(backend->AccessProblem(), GetParam().problem);
+
+    // The udev rule installed, the keyboard plugged in again.
+    system->SetAccess(kSharedNode, NodeAccess::kOpened);
+    Unplug(keyboard);
+    Plug(keyboard);
+    system->RaisePlugEvent();
+    EXPECT_EQ(events.Counts(), std::vector<unsigned>{1});
+    EXPECT_EQ(backend->AccessProblem(), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Opens, NodeAccessTest,
+                         ::testing::Values(AccessCase{"Refused", NodeAccess::kDenied, kSharedNode},
+                                           AccessCase{"Failed", NodeAccess::kFailed, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 // --- plugging ---
 
 TEST_F(HidBackendTest, KeyboardUnpluggedMidExchangeLeavesNoAnswerAndNoKeyboard) {

@@ -21,6 +21,12 @@ namespace {
 
 using OpenInterfaces = std::map<std::string, std::shared_ptr<HidInterface>>;
 
+// What one look opened, and the first node it was refused.
+struct Opened {
+    OpenInterfaces interfaces;
+    std::string deniedNode;
+};
+
 bool BelongsTo(const Keyboard* keyboard, const std::string& path) {
     return keyboard != nullptr &&
            std::any_of(keyboard->interfaces.begin(), keyboard->interfaces.end(),
@@ -44,6 +50,7 @@ class HidBackend final : public Backend {
     int WriteStatus(Collection collection, const uint8_t* data, size_t length) override {
         return Write(collection, data, length);
     }
+    std::string AccessProblem() override;
 
   private:
     // Re-discovers the keyboards, opens new interfaces and closes vanished or dead ones; returns
@@ -51,7 +58,7 @@ class HidBackend final : public Backend {
     unsigned Refresh();
     void OnHotPlug();
     int Write(Collection collection, const uint8_t* data, size_t length);
-    OpenInterfaces OpenAll(const KeyboardList& found, OpenInterfaces& previous);
+    Opened OpenAll(const KeyboardList& found, OpenInterfaces& previous);
 
     std::unique_ptr<HidSystem> system_;
     bool started_ = false;
@@ -59,9 +66,10 @@ class HidBackend final : public Backend {
     unsigned configCount_ = 0;  // as last announced; touched by the refreshing thread only
     std::unique_ptr<PlugWatch> watch_;
 
-    std::mutex mutex_;  // guards keyboards_ and open_; never held while raising events
+    std::mutex mutex_;  // guards the three below; never held while raising events
     KeyboardList keyboards_;
     OpenInterfaces open_;
+    std::string deniedNode_;
 };
 
 bool HidBackend::Start(BackendEvents& events) {
@@ -97,6 +105,7 @@ void HidBackend::Stop() {
         std::lock_guard lock(mutex_);
         closing.swap(open_);
         keyboards_ = KeyboardList();
+        deniedNode_.clear();
     }
     for (auto& entry : closing) {
         entry.second->StopReading();
@@ -124,6 +133,11 @@ int HidBackend::Write(Collection collection, const uint8_t* data, size_t length)
     return target ? target->Write(data, length) : 0;
 }
 
+std::string HidBackend::AccessProblem() {
+    std::lock_guard lock(mutex_);
+    return deniedNode_;
+}
+
 void HidBackend::OnHotPlug() {
     const unsigned count = Refresh();
     if (count != configCount_) {
@@ -139,18 +153,20 @@ unsigned HidBackend::Refresh() {
         std::lock_guard lock(mutex_);
         previous = open_;
     }
-    OpenInterfaces opened = OpenAll(KeyboardList(records), previous);
+    Opened opened = OpenAll(KeyboardList(records), previous);
     // Only interfaces that could be opened make keyboards.
-    std::erase_if(records, [&](const InterfaceRecord& r) { return !opened.contains(r.path); });
+    std::erase_if(records,
+                  [&](const InterfaceRecord& r) { return !opened.interfaces.contains(r.path); });
     KeyboardList reachable(records);
-    for (auto& [path, interface] : opened) {
+    for (auto& [path, interface] : opened.interfaces) {
         interface->SetDelivering(BelongsTo(reachable.InUse(), path));
     }
     const unsigned count = reachable.CountOffering(kConfigCollection);
     {
         std::lock_guard lock(mutex_);
-        open_ = std::move(opened);
+        open_ = std::move(opened.interfaces);
         keyboards_ = std::move(reachable);
+        deniedNode_ = std::move(opened.deniedNode);
     }
     // Joined outside the lock: a reader may be handing a report to a sink that writes.
     for (auto& entry : previous) {
@@ -161,14 +177,14 @@ unsigned HidBackend::Refresh() {
 
 // Keeps each interface still listed and still live, opens the others; what stays in previous
 // has vanished, died or been replaced.
-OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
-    OpenInterfaces opened;
+Opened HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
+    Opened opened;
     for (const Keyboard& keyboard : found.Keyboards()) {
         for (const KeyboardInterface& interface : keyboard.interfaces) {
             std::string hidDevice = system_->Locate(interface.path).hidDevice;
             const auto kept = previous.find(interface.path);
             if (kept != previous.end() && kept->second->IsLive(hidDevice)) {
-                opened.insert(previous.extract(kept));
+                opened.interfaces.insert(previous.extract(kept));
                 continue;
             }
             ReportRouter router(interface.collections,
@@ -176,7 +192,9 @@ OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& pr
             HidInterface::Opening fresh = HidInterface::Open(
                 *system_, interface.path, std::move(hidDevice), std::move(router), *events_);
             if (fresh.interface) {
-                opened.emplace(interface.path, std::move(fresh.interface));
+                opened.interfaces.emplace(interface.path, std::move(fresh.interface));
+            } else if (fresh.access == NodeAccess::kDenied && opened.deniedNode.empty()) {
+                opened.deniedNode = interface.path;
             }
         }
     }

@@ -218,7 +218,7 @@ void CKeyloomDlg::OnOk() {
 }
 
 void CKeyloomDlg::OnCancel() {
-    hide();
+    HideWindow();
 }
 
 void CKeyloomDlg::OnHelp() {

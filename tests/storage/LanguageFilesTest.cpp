@@ -50,12 +50,14 @@ constexpr const char* kAboutBoxKeys[] = {"LANG_ABOUT_TITLE", "GUANYU_JIESHAO", "
                                          "LANG_ABOUT_OK"};
 
 // Messages, and the name offered for a new profile file.
-constexpr const char* kMessageKeys[] = {
-    "MAIN_NO_DEVICE_PROMPT", "MAIN_NO_ACCESS_PROMPT",     "MAIN_DEFAULT_MATRIX_PROMPT",
-    "MAIN_PROMPT_DEFAULT",   "MAIN_PROMPT_INPORT",        "PROFILE_FORMAT_ERROR",
-    "PROFILE_SELECT_PROMPT", "PROFILE_SEELCT_PROMPT2",    "PROFILE_NEW",
-    "EXTRA_MACRO_TOO_LONG",  "EXTRA_PROFILE_SPACE_TIGHT", "EXTRA_WRITE_FAILED",
-    "MAIN_BACKUP_FAILED",    "PROFILE_SELECT_FAILED"};
+constexpr const char* kMessageKeys[] = {"MAIN_NO_DEVICE_PROMPT",  "MAIN_NO_TRAY_PROMPT",
+                                        "MAIN_NO_ACCESS_PROMPT",  "MAIN_DEFAULT_MATRIX_PROMPT",
+                                        "MAIN_PROMPT_DEFAULT",    "MAIN_PROMPT_INPORT",
+                                        "PROFILE_FORMAT_ERROR",   "PROFILE_SELECT_PROMPT",
+                                        "PROFILE_SEELCT_PROMPT2", "PROFILE_NEW",
+                                        "EXTRA_MACRO_TOO_LONG",   "EXTRA_PROFILE_SPACE_TIGHT",
+                                        "EXTRA_WRITE_FAILED",     "MAIN_BACKUP_FAILED",
+                                        "PROFILE_SELECT_FAILED"};
 
 // The key settings window.
 constexpr const char* kKeySettingsKeys[] = {"KEY_SETTING_TISHI",

@@ -124,6 +124,55 @@ TEST_F(MainWindowTest, SystemCloseHidesAndCloseButtonExits) {
     EXPECT_EQ(trayShown, 0);
 }
 
+// The ways the window goes into the notification area, besides the keyboard's removal.
+struct HidingWay {
+    const char* name;
+    void (*hide)(CKeyloomDlg& window);
+};
+constexpr HidingWay kHidingWays[] = {
+    {"Cancel", [](CKeyloomDlg& window) { window.OnCancel(); }},
+    {"OK", [](CKeyloomDlg& window) { window.OnOk(); }},
+    {"window system's close", [](CKeyloomDlg& window) { window.close(); }},
+    {"device gone", [](CKeyloomDlg& window) { window.HandleMessage(UM_DEVICE_GONE, 0, 0); }},
+};
+
+class HidingTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HidingTest, TheWindowHidesOnlyIntoANotificationAreaThatExists) {
+    const bool tray = GetParam();
+    trayAvailable = tray;
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    for (const HidingWay& way : kHidingWays) {
+        SCOPED_TRACE(way.name);
+        window->show();
+        way.hide(*window);
+        EXPECT_EQ(window->isVisible(), !tray);
+    }
+    window->show();
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    ASSERT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_NO_KEYBOARD; }));
+    EXPECT_EQ(window->isVisible(), !tray);
+    EXPECT_EQ(prompter.shownKeys,
+              tray ? std::vector<std::string>() : std::vector<std::string>{"MAIN_NO_TRAY_PROMPT"});
+    EXPECT_FALSE(window->Exited());
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, HidingTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "WithTray" : "WithoutTray");
+});
+
+// Without a notification area even a start without a keyboard shows the window, and says why.
+TEST_F(MainWindowTest, WithoutATrayTheWindowShowsAtStartEvenWithoutAKeyboard) {
+    trayAvailable = false;
+    Construct();
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    window->Initialise();
+    ASSERT_TRUE(Eventually([this] { return window->Port().InitComplete(); }));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_NO_TRAY_PROMPT"});
+}
+
 TEST_F(MainWindowTest, BusyAnimationWrapsFromFrameNineToZero) {
     Construct();
     window->SetBusyPictureVisible(true);

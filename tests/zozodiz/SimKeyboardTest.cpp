@@ -263,6 +263,17 @@ TEST_F(ListeningTest, ARefusedKeyboardCountsAsNoneAndTheOptionalExportNamesItsNo
     EXPECT_EQ(ZozAccessProblem(node, sizeof node), ZOZ_ACCESS_OK);
 }
 
+TEST_F(VirtualKeyboardTest, AKeyboardStartedRefusedCountsAsNoneUntilPluggedInAgain) {
+    setenv("ZOZODIZ_SIM_ACCESS", "denied", 1);
+    RestartLibrary();
+    unsetenv("ZOZODIZ_SIM_ACCESS");
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 0u);
+    EXPECT_EQ(Link().Transport().RefusedNode(), "/dev/hidraw-sim");
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 1u);
+    EXPECT_EQ(Link().Transport().RefusedNode(), std::nullopt);
+}
+
 TEST_F(ListeningTest, BootCommandUnplugsAndReturnsWithMemoryIntact) {
     const std::vector<uint8_t> block(KEY_BLOCK_SIZE, 0x17);
     ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 2), RESULT_OK);

@@ -34,7 +34,7 @@ ZOZ_EXPORT int ZozSim_Plug(void);
 ZOZ_EXPORT int ZozSim_Unplug(void);
 /* The keyboard stays plugged in, but its node may not be opened, as for a user whom no udev rule
  * grants access: it counts as no keyboard and ZozAccessProblem names its node. Plugging it in or
- * out ends that. */
+ * out ends that. ZOZODIZ_SIM_ACCESS=denied starts the keyboard so. */
 ZOZ_EXPORT int ZozSim_DenyAccess(void);
 /* The keyboard's bank key: consumer code 0x02FF. */
 ZOZ_EXPORT int ZozSim_PressBankKey(void);

@@ -81,6 +81,12 @@ bool SimBackend::Start(BackendEvents& events) {
     if (const char* faults = std::getenv("ZOZODIZ_SIM_FAULTS")) {
         InjectFaultsOfText(faults);
     }
+    // A keyboard in another process (a test of a whole program) that starts refused.
+    const char* access = std::getenv("ZOZODIZ_SIM_ACCESS");
+    if (access != nullptr && std::string_view(access) == "denied") {
+        plugged_ = false;
+        denied_ = true;
+    }
     return true;
 }
 

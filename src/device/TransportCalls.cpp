@@ -54,4 +54,15 @@ void TransportCalls::Cancel(uint32_t requestId) const {
     exports_.DeleteRequestFromUnitId(requestId);
 }
 
+std::optional<std::string> TransportCalls::RefusedNode() const {
+    // Long enough for any device node path.
+    std::array<char, 4096> node{};
+    if (exports_.ZozAccessProblem == nullptr ||
+        exports_.ZozAccessProblem(node.data(), static_cast<uint32_t>(node.size())) !=
+            ZOZ_ACCESS_DENIED) {
+        return std::nullopt;
+    }
+    return std::string(node.data());
+}
+
 }  // namespace keyloom

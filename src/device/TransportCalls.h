@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "ZozOdiz.h"
 #include "device/ZozOdizLibrary.h"
@@ -34,6 +36,9 @@ class TransportCalls {
     int StatusWrite(HidCollection collection, ZozCallback callback, uint32_t tag,
                     const uint8_t* data, uint32_t length, uint32_t* requestId) const;
     void Cancel(uint32_t requestId) const;
+    // The node of a keyboard that is plugged in but may not be opened; nothing when there is
+    // none, or when the library is too old to tell.
+    std::optional<std::string> RefusedNode() const;
 
   private:
     const ZozOdizExports& exports_;

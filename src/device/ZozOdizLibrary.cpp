@@ -45,7 +45,12 @@ std::unique_ptr<ZozOdizExports> LoadZozOdiz(const std::string& folder, std::stri
         LookUp(library, "RequestStatusGet", e.RequestStatusGet, whyNot) &&
         LookUp(library, "RequestAsyncRead", e.RequestAsyncRead, whyNot) &&
         LookUp(library, "RequestStatusSetFeature", e.RequestStatusSetFeature, whyNot);
-    return complete ? std::move(exports) : nullptr;
+    if (!complete) {
+        return nullptr;
+    }
+    e.ZozAccessProblem =
+        reinterpret_cast<decltype(e.ZozAccessProblem)>(dlsym(library, "ZozAccessProblem"));
+    return exports;
 }
 
 }  // namespace keyloom

@@ -64,7 +64,16 @@ CPngButton* CKeyloomDlg::Control(int control) const {
 }
 
 void CKeyloomDlg::HideWindow() {
-    hide();
+    if (m_tray.Available()) {
+        hide();
+        return;
+    }
+    // Nothing would bring the window back from a notification area the desktop does not have.
+    show();
+    if (!m_toldNoTray) {
+        m_toldNoTray = true;
+        ShowLanguageMessage(m_session, "MAIN_NO_TRAY_PROMPT", MessageButtons::kOk);
+    }
 }
 
 void CKeyloomDlg::SetTrayIcon(int iconId) {

@@ -95,6 +95,8 @@ class CKeyloomDlg : public CBaseDialog,
     // WindowSurface
     intptr_t HandleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam) override;
     void SetApplyEnabled(bool enabled) override;
+    // Into the notification area; on a desktop without one the window stays shown, which the
+    // user is told once.
     void HideWindow() override;
     void SetTrayIcon(int iconId) override;
     void SetBusyPictureVisible(bool visible) override;
@@ -239,6 +241,7 @@ class CKeyloomDlg : public CBaseDialog,
     std::vector<KeySettingsRequest> m_keyRequests;
     bool m_exiting = false;
     bool m_exited = false;
+    bool m_toldNoTray = false;  // that the window stays shown for want of a notification area
     NamedEvents m_mainEvents;
     SessionAwayFlag m_away;
     LoginSessionWatcher m_sessionWatcher;

@@ -6,6 +6,7 @@
 #include "platform/SafeFormat.h"
 #include "session/ActiveProfile.h"
 #include "session/ApplyPipeline.h"
+#include "session/KeyboardAccess.h"
 #include "session/LanguageMessage.h"
 #include "session/LightingOperations.h"
 #include "session/ProfileOperations.h"
@@ -217,7 +218,7 @@ void CKeyloomDlg::OnOk() {
 }
 
 void CKeyloomDlg::OnCancel() {
-    hide();
+    HideWindow();
 }
 
 void CKeyloomDlg::OnHelp() {
@@ -373,7 +374,9 @@ void CKeyloomDlg::OnAbout() {
 
 void CKeyloomDlg::OnShow() {
     if (m_session.context.deviceCount == 0) {
-        ShowLanguageMessage(m_session, "MAIN_NO_DEVICE_PROMPT", MessageButtons::kOk);
+        if (!ReportAccessProblem(m_session)) {
+            ShowLanguageMessage(m_session, "MAIN_NO_DEVICE_PROMPT", MessageButtons::kOk);
+        }
         return;
     }
     show();

@@ -9,6 +9,7 @@
 
 #include "controls/ModalChildren.h"
 #include "session/ActiveProfile.h"
+#include "session/KeyboardAccess.h"
 #include "session/LightingOperations.h"
 #include "session/ProfileOperations.h"
 #include "session/SessionMessages.h"
@@ -68,6 +69,8 @@ void CKeyloomDlg::OnInit(uintptr_t, intptr_t) {
     UpdateProfileCaption(m_session);
     m_port.SetInitComplete(true);
     HideWindow();
+    // Said once at start-up; Open says it again in place of "no keyboard".
+    ReportAccessProblem(m_session);
 }
 
 void CKeyloomDlg::OnOpen(uintptr_t, intptr_t) {

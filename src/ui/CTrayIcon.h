@@ -26,6 +26,8 @@ class CTrayIcon {
     // Shows the icon of this number, unless it shows it already.
     void SetIcon(int iconId);
 
+    // Whether the desktop shows the icon at all: without it a hidden window cannot be reached.
+    bool Available() const { return m_area->Available(); }
     bool Created() const { return m_created; }
     bool Hidden() const { return m_hidden; }
     int IconId() const { return m_iconId; }

@@ -11,6 +11,7 @@ class SystemTrayArea final : public TrayArea {
   public:
     SystemTrayArea();
 
+    bool Available() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
     void Add(const QIcon& icon, const QString& tooltip, QMenu* menu) override;
     void Remove() override;
     void SetIcon(const QIcon& icon) override;

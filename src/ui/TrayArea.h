@@ -14,6 +14,10 @@ class TrayArea {
   public:
     virtual ~TrayArea() = default;
 
+    // Whether the desktop has a notification area at all (a plain Wayland compositor, or a panel
+    // without a status notifier host, has none); asked anew each time, since a panel may start
+    // after the tool.
+    virtual bool Available() const = 0;
     virtual void Add(const QIcon& icon, const QString& tooltip, QMenu* menu) = 0;
     virtual void Remove() = 0;
     virtual void SetIcon(const QIcon& icon) = 0;

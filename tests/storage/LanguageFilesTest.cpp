@@ -50,7 +50,8 @@ constexpr const char* kAboutBoxKeys[] = {"LANG_ABOUT_TITLE", "GUANYU_JIESHAO", "
                                          "LANG_ABOUT_OK"};
 
 // Messages, and the name offered for a new profile file.
-constexpr const char* kMessageKeys[] = {"MAIN_NO_DEVICE_PROMPT",  "MAIN_DEFAULT_MATRIX_PROMPT",
+constexpr const char* kMessageKeys[] = {"MAIN_NO_DEVICE_PROMPT",  "MAIN_NO_TRAY_PROMPT",
+                                        "MAIN_NO_ACCESS_PROMPT",  "MAIN_DEFAULT_MATRIX_PROMPT",
                                         "MAIN_PROMPT_DEFAULT",    "MAIN_PROMPT_INPORT",
                                         "PROFILE_FORMAT_ERROR",   "PROFILE_SELECT_PROMPT",
                                         "PROFILE_SEELCT_PROMPT2", "PROFILE_NEW",
@@ -244,6 +245,7 @@ const std::map<std::string, Placeholder> kFormatTexts = {
     {"UNKNOWN_KEY", Placeholder::kInteger},
     {"PROFILE_FORMAT_ERROR", Placeholder::kString},
     {"MAIN_BACKUP_FAILED", Placeholder::kString},
+    {"MAIN_NO_ACCESS_PROMPT", Placeholder::kString},
     {"PROFILE_RESTORE_ROW", Placeholder::kString},
     {"MACRO_ERR_MAX", Placeholder::kInteger},
     {"MACRO_ACTION_ERR_DELAY_MAX", Placeholder::kInteger},

@@ -8,6 +8,8 @@
 #include "MainWindowFixture.h"
 #include "ZozSim.h"
 #include "controls/ModalChildren.h"
+#include "platform/RegistryKey.h"
+#include "storage/LanguageTables.h"
 #include "ui/MainWindowControls.h"
 
 namespace keyloom::test {
@@ -42,6 +44,32 @@ TEST_F(MainWindowTest, WithoutAKeyboardTheWindowStaysHiddenAndOpenOnlyPrompts) {
     ASSERT_EQ(ZozSim_Plug(), 1);
     ASSERT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_KEYBOARD; }));
     Eventually([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The language the user chose, for the length of a test; afterwards the system's again.
+class ChosenLanguage {
+  public:
+    explicit ChosenLanguage(uint32_t id) {
+        EXPECT_TRUE(RegistryKey::OpenOrCreate().WriteDword(kLanguageIdValue, id));
+    }
+    ~ChosenLanguage() { EXPECT_TRUE(RegistryKey::OpenOrCreate().WriteDword(kLanguageIdValue, 0)); }
+};
+
+TEST_F(MainWindowTest, AKeyboardOutOfReachIsNamedAtStartAndInPlaceOfNoKeyboard) {
+    const ChosenLanguage chinese(0x0804);
+    Construct();
+    ASSERT_EQ(ZozSim_DenyAccess(), 1);
+    window->Initialise();
+    ASSERT_TRUE(Eventually([this] { return window->Port().InitComplete(); }));
+    ASSERT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_NO_ACCESS_PROMPT"});
+    const QString& text = prompter.shownTexts.front();
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("已在 /dev/hidraw-sim "))) << text.toStdString();
+    EXPECT_FALSE(window->isVisible());
+
+    window->HandleMessage(UM_OPEN, TAG_OPEN, 0);
+    EXPECT_EQ(prompter.shownKeys,
+              (std::vector<std::string>{"MAIN_NO_ACCESS_PROMPT", "MAIN_NO_ACCESS_PROMPT"}));
     EXPECT_FALSE(window->isVisible());
 }
 
@@ -94,6 +122,55 @@ TEST_F(MainWindowTest, SystemCloseHidesAndCloseButtonExits) {
     EXPECT_TRUE(window->Exited());
     EXPECT_EQ(exited.count(), 1);
     EXPECT_EQ(trayShown, 0);
+}
+
+// The ways the window goes into the notification area, besides the keyboard's removal.
+struct HidingWay {
+    const char* name;
+    void (*hide)(CKeyloomDlg& window);
+};
+constexpr HidingWay kHidingWays[] = {
+    {"Cancel", [](CKeyloomDlg& window) { window.OnCancel(); }},
+    {"OK", [](CKeyloomDlg& window) { window.OnOk(); }},
+    {"window system's close", [](CKeyloomDlg& window) { window.close(); }},
+    {"device gone", [](CKeyloomDlg& window) { window.HandleMessage(UM_DEVICE_GONE, 0, 0); }},
+};
+
+class HidingTest : public MainWindowTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(HidingTest, TheWindowHidesOnlyIntoANotificationAreaThatExists) {
+    const bool tray = GetParam();
+    trayAvailable = tray;
+    Start();
+    ASSERT_TRUE(Eventually([this] { return window->isVisible(); }));
+    for (const HidingWay& way : kHidingWays) {
+        SCOPED_TRACE(way.name);
+        window->show();
+        way.hide(*window);
+        EXPECT_EQ(window->isVisible(), !tray);
+    }
+    window->show();
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    ASSERT_TRUE(Eventually([this] { return window->Tray().IconId() == TRAY_ICON_NO_KEYBOARD; }));
+    EXPECT_EQ(window->isVisible(), !tray);
+    EXPECT_EQ(prompter.shownKeys,
+              tray ? std::vector<std::string>() : std::vector<std::string>{"MAIN_NO_TRAY_PROMPT"});
+    EXPECT_FALSE(window->Exited());
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, HidingTest, ::testing::Bool(), [](const auto& info) {
+    return std::string(info.param ? "WithTray" : "WithoutTray");
+});
+
+// Without a notification area even a start without a keyboard shows the window, and says why.
+TEST_F(MainWindowTest, WithoutATrayTheWindowShowsAtStartEvenWithoutAKeyboard) {
+    trayAvailable = false;
+    Construct();
+    ASSERT_EQ(ZozSim_Unplug(), 1);
+    window->Initialise();
+    ASSERT_TRUE(Eventually([this] { return window->Port().InitComplete(); }));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(prompter.shownKeys, std::vector<std::string>{"MAIN_NO_TRAY_PROMPT"});
 }
 
 TEST_F(MainWindowTest, BusyAnimationWrapsFromFrameNineToZero) {

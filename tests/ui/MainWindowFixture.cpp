@@ -32,11 +32,11 @@ CKeyloomDlg& MainWindowTest::Construct(const std::string& folder) {
     session = std::make_unique<KeyboardSession>(*context, Link(),
                                                 SessionPaths{userFolder + "/", folder, kTitle});
     window = std::make_unique<CKeyloomDlg>(
-        *session,
-        MainWindowServices{prompter, files,
-                           std::make_unique<CountingTrayArea>(trayShown, trayDoubleClick),
-                           UserDataFolder(userFolder, folder + "Skins/UserDengColor_3.userd"),
-                           [this](const std::string& pathOrUrl) { opened.push_back(pathOrUrl); }});
+        *session, MainWindowServices{
+                      prompter, files,
+                      std::make_unique<CountingTrayArea>(trayShown, trayDoubleClick, trayAvailable),
+                      UserDataFolder(userFolder, folder + "Skins/UserDengColor_3.userd"),
+                      [this](const std::string& pathOrUrl) { opened.push_back(pathOrUrl); }});
     return *window;
 }
 

@@ -49,11 +49,13 @@ class ScriptedFileChooser final : public FileChooser {
     }
 };
 
-// A notification area that counts its icons and keeps the double-click handler for the test.
+// A notification area that counts its icons and keeps the double-click handler for the test,
+// which also says whether the desktop has one.
 class CountingTrayArea final : public TrayArea {
   public:
-    CountingTrayArea(int& shown, std::function<void()>& doubleClick)
-        : shown_(shown), doubleClick_(doubleClick) {}
+    CountingTrayArea(int& shown, std::function<void()>& doubleClick, const bool& available)
+        : shown_(shown), doubleClick_(doubleClick), available_(available) {}
+    bool Available() const override { return available_; }
     void Add(const QIcon&, const QString&, QMenu*) override { ++shown_; }
     void Remove() override { --shown_; }
     void SetIcon(const QIcon&) override {}
@@ -63,6 +65,7 @@ class CountingTrayArea final : public TrayArea {
   private:
     int& shown_;
     std::function<void()>& doubleClick_;
+    const bool& available_;
 };
 
 // The main window on the virtual keyboard, on Qt's offscreen platform.
@@ -95,6 +98,7 @@ class MainWindowTest : public SimKeyboardTest {
     ScriptedFileChooser files;
     int trayShown = 0;
     std::function<void()> trayDoubleClick;
+    bool trayAvailable = true;
     // Documents and addresses the window opened, in order.
     std::vector<std::string> opened;
     std::unique_ptr<AppContext> context;

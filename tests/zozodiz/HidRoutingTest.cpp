@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <initializer_list>
 #include <optional>
 #include <vector>
 
+#include "KeyboardDescriptors.h"
 #include "KeyboardList.h"
 #include "ReportDescriptor.h"
 #include "ReportRouter.h"
@@ -12,55 +12,10 @@
 namespace zozodiz {
 namespace {
 
-constexpr Collection kSystemControl{0x0001, 0x0080};
-constexpr Collection kBootKeyboard{0x0001, 0x0006};
-
-// The top-level collections of the keyboard's shared interface, as its descriptor declares them.
-const std::vector<uint8_t> kSystemControlItems = {
-    0x05, 0x01, 0x09, 0x80, 0xA1, 0x01, 0x85, 0x02, 0x19, 0x81, 0x29, 0x83, 0x15, 0x00,
-    0x25, 0x01, 0x75, 0x01, 0x95, 0x03, 0x81, 0x02, 0x95, 0x05, 0x81, 0x01, 0xC0,
-};
-const std::vector<uint8_t> kConsumerItems = {
-    0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01, 0x85, 0x03, 0x15, 0x00, 0x26, 0xFF, 0x0F,
-    0x19, 0x00, 0x2A, 0xFF, 0x0F, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00, 0xC0,
-};
-const std::vector<uint8_t> kConfigItems = {
-    0x06, 0x1C, 0xFF, 0x09, 0x92, 0xA1, 0x01, 0x85, 0x04, 0x15, 0x00, 0x26, 0xFF, 0x00,
-    0x75, 0x08, 0x95, 0x3F, 0x09, 0x01, 0x81, 0x02, 0x09, 0x01, 0x91, 0x02, 0xC0,
-};
-const std::vector<uint8_t> kBankStatusItems = {
-    0x05, 0x08, 0x09, 0x89, 0xA1, 0x01, 0x85, 0x05, 0x75,
-    0x08, 0x95, 0x01, 0x09, 0x01, 0x91, 0x02, 0xC0,
-};
-
-std::vector<uint8_t> Joined(std::initializer_list<std::vector<uint8_t>> parts) {
-    std::vector<uint8_t> joined;
-    for (const std::vector<uint8_t>& part : parts) {
-        joined.insert(joined.end(), part.begin(), part.end());
-    }
-    return joined;
-}
-
-// System control (id 2), consumer (id 3), configuration (id 4, 63 data bytes each way) and the
-// bank status indicators (id 5, output only) on one interface.
-const std::vector<uint8_t> kNumberedDescriptor =
-    Joined({kSystemControlItems, kConsumerItems, kConfigItems, kBankStatusItems});
-
-// A consumer-only interface without report ids.
-const std::vector<uint8_t> kPlainConsumerDescriptor = {
-    0x05, 0x0C, 0x09, 0x01, 0xA1, 0x01, 0x15, 0x00, 0x26, 0xFF, 0x0F, 0x19,
-    0x00, 0x2A, 0xFF, 0x0F, 0x75, 0x10, 0x95, 0x01, 0x81, 0x00, 0xC0,
-};
+using namespace test;
 
 const std::vector<Collection> kAllThree = {kConsumerCollection, kConfigCollection,
                                            kBankStatusCollection};
-
-std::vector<uint8_t> ConfigReport() {
-    std::vector<uint8_t> report(64, 0);
-    report[0] = 0x04;
-    report[3] = 0x01;
-    return report;
-}
 
 // --- report descriptor ---
 
@@ -113,10 +68,7 @@ TEST(ReportDescriptorTest, LongItemsAreSkipped) {
 }
 
 TEST(ReportDescriptorTest, TruncatedDescriptorKeepsWhatCameBeforeTheCut) {
-    // The configuration collection is cut inside a two-byte item.
-    const std::vector<uint8_t> descriptor =
-        Joined({kSystemControlItems, kConsumerItems, {0x06, 0x1C, 0xFF, 0x09, 0x92, 0x26, 0xFF}});
-    const ReportLayout layout = ParseReportDescriptor(descriptor);
+    const ReportLayout layout = ParseReportDescriptor(kTruncatedDescriptor);
     EXPECT_EQ(layout.OwnerOf(3), kConsumerCollection);
     EXPECT_EQ(layout.OwnerOf(4), std::nullopt);
 }
@@ -218,9 +170,9 @@ TEST(KeyboardListTest, CollectionsOnSeparateInterfacesStayWithTheirPaths) {
         {"/dev/hidraw5", "/sys/usb1/1-3", kConfigCollection},
     });
     ASSERT_EQ(list.Keyboards().size(), 1u);
-    EXPECT_EQ(list.FirstOffering(kConsumerCollection)->path, "/dev/hidraw4");
-    EXPECT_EQ(list.FirstOffering(kConfigCollection)->path, "/dev/hidraw5");
-    EXPECT_EQ(list.FirstOffering(kBankStatusCollection), nullptr);
+    EXPECT_EQ(list.InterfaceInUse(kConsumerCollection)->path, "/dev/hidraw4");
+    EXPECT_EQ(list.InterfaceInUse(kConfigCollection)->path, "/dev/hidraw5");
+    EXPECT_EQ(list.InterfaceInUse(kBankStatusCollection), nullptr);
     EXPECT_EQ(list.CountOffering(kBankStatusCollection), 0u);
 }
 
@@ -232,7 +184,27 @@ TEST(KeyboardListTest, TwoKeyboardsAreCountedAndTheFirstIsTheLowestKey) {
     });
     EXPECT_EQ(list.CountOffering(kConfigCollection), 2u);
     EXPECT_EQ(list.CountOffering(kConsumerCollection), 1u);
-    EXPECT_EQ(list.FirstOffering(kConfigCollection)->path, "/dev/hidraw3");
+    EXPECT_EQ(list.InterfaceInUse(kConfigCollection)->path, "/dev/hidraw3");
+}
+
+// Writes and reports stay with one keyboard: the configuration collection decides which, and
+// another keyboard never stands in for a collection the one in use lacks.
+TEST(KeyboardListTest, TheKeyboardInUseIsTheFirstOfferingTheConfigurationCollection) {
+    const KeyboardList list({
+        {"/dev/hidraw2", "/sys/usb1/1-2", kConsumerCollection},
+        {"/dev/hidraw6", "/sys/usb1/1-3", kConfigCollection},
+    });
+    ASSERT_NE(list.InUse(), nullptr);
+    EXPECT_EQ(list.InUse()->key, "/sys/usb1/1-3");
+    EXPECT_EQ(list.InterfaceInUse(kConfigCollection)->path, "/dev/hidraw6");
+    EXPECT_EQ(list.InterfaceInUse(kConsumerCollection), nullptr);
+    EXPECT_EQ(list.CountOffering(kConsumerCollection), 1u);
+}
+
+TEST(KeyboardListTest, NoKeyboardIsInUseWithoutTheConfigurationCollection) {
+    const KeyboardList list({{"/dev/hidraw2", "/sys/usb1/1-2", kConsumerCollection}});
+    EXPECT_EQ(list.InUse(), nullptr);
+    EXPECT_EQ(list.InterfaceInUse(kConsumerCollection), nullptr);
 }
 
 TEST(KeyboardListTest, RepeatedRecordsAddNothing) {
@@ -252,7 +224,7 @@ TEST(KeyboardListTest, KeyboardWithoutOurCollectionsIsNotListed) {
 TEST(KeyboardListTest, NoRecordsNoKeyboards) {
     const KeyboardList list;
     EXPECT_EQ(list.CountOffering(kConfigCollection), 0u);
-    EXPECT_EQ(list.FirstOffering(kConsumerCollection), nullptr);
+    EXPECT_EQ(list.InterfaceInUse(kConsumerCollection), nullptr);
 }
 
 }  // namespace

@@ -242,6 +242,38 @@ TEST_F(ListeningTest, PluggingChangesTheDeviceCount) {
     EXPECT_EQ(TraceLines('D'), (std::vector<std::string>{"D 0", "D 1"}));
 }
 
+// The node's path is cut to the caller's buffer and always terminated; without a buffer only the
+// answer comes.
+TEST_F(ListeningTest, ARefusedKeyboardCountsAsNoneAndTheOptionalExportNamesItsNode) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    char node[64] = "unchanged";
+    EXPECT_EQ(ZozAccessProblem(node, sizeof node), ZOZ_ACCESS_OK);
+    EXPECT_STREQ(node, "unchanged");
+    ASSERT_EQ(ZozSim_DenyAccess(), 1);
+    EXPECT_TRUE(Eventually([] { return heard.countChanges == 1; }));
+    EXPECT_EQ(heard.lastCount, 0);
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 0u);
+    EXPECT_EQ(ZozAccessProblem(node, sizeof node), ZOZ_ACCESS_DENIED);
+    EXPECT_STREQ(node, "/dev/hidraw-sim");
+    char cut[6] = {};
+    EXPECT_EQ(ZozAccessProblem(cut, sizeof cut), ZOZ_ACCESS_DENIED);
+    EXPECT_STREQ(cut, "/dev/");
+    EXPECT_EQ(ZozAccessProblem(nullptr, 0), ZOZ_ACCESS_DENIED);
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    EXPECT_EQ(ZozAccessProblem(node, sizeof node), ZOZ_ACCESS_OK);
+}
+
+TEST_F(VirtualKeyboardTest, AKeyboardStartedRefusedCountsAsNoneUntilPluggedInAgain) {
+    setenv("ZOZODIZ_SIM_ACCESS", "denied", 1);
+    RestartLibrary();
+    unsetenv("ZOZODIZ_SIM_ACCESS");
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 0u);
+    EXPECT_EQ(Link().Transport().RefusedNode(), "/dev/hidraw-sim");
+    ASSERT_EQ(ZozSim_Plug(), 1);
+    EXPECT_EQ(Link().Transport().DeviceCount(CONFIG_COLLECTION), 1u);
+    EXPECT_EQ(Link().Transport().RefusedNode(), std::nullopt);
+}
+
 TEST_F(ListeningTest, BootCommandUnplugsAndReturnsWithMemoryIntact) {
     const std::vector<uint8_t> block(KEY_BLOCK_SIZE, 0x17);
     ASSERT_EQ(CmdWriteKeys(Exchange(), block.data(), 2), RESULT_OK);

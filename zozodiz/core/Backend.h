@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "Collection.h"
 
@@ -32,6 +33,9 @@ class Backend {
     virtual int WriteReport(Collection collection, const uint8_t* data, size_t length) = 0;
     // Sends the bank status bytes (the keyboard's indicator state) to the collection.
     virtual int WriteStatus(Collection collection, const uint8_t* data, size_t length) = 0;
+    // The node of a keyboard that is plugged in but may not be opened, as the last look found
+    // it; empty when there is none.
+    virtual std::string AccessProblem() = 0;
 };
 
 std::unique_ptr<Backend> MakeSimBackend();

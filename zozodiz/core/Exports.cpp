@@ -1,5 +1,6 @@
-// The twelve exports of the library. Each request is refused with 0 unless it names this
-// keyboard and its checksum matches its arguments.
+// The twelve exports of the library, and the optional one that tells why no keyboard can be
+// reached. Each request is refused with 0 unless it names this keyboard and its checksum matches
+// its arguments.
 
 #include "Transport.h"
 #include "ZozOdiz.h"
@@ -93,6 +94,10 @@ int RequestStatusSetFeature(const uint8_t* descriptor, ZozCallback callback, uin
                             const uint8_t* data, uint32_t length, uint32_t checksum,
                             uint32_t* requestId) {
     return RequestStatusWrite(descriptor, callback, tag, data, length, checksum, requestId);
+}
+
+int ZozAccessProblem(char* node, uint32_t size) {
+    return Transport::Instance().AccessProblem(node, size);
 }
 
 }  // extern "C"

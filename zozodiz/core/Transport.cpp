@@ -132,6 +132,18 @@ int Transport::Cancel(uint32_t requestId) {
     return cancelled ? 1 : 0;
 }
 
+int Transport::AccessProblem(char* node, uint32_t size) {
+    const std::string problem =
+        WithBackend([](Backend& backend) { return backend.AccessProblem(); });
+    if (problem.empty()) {
+        return ZOZ_ACCESS_OK;
+    }
+    if (node != nullptr && size > 0) {
+        std::snprintf(node, size, "%s", problem.c_str());
+    }
+    return ZOZ_ACCESS_DENIED;
+}
+
 void Transport::OnInputReport(Collection collection, const uint8_t* data, size_t length) {
     if (collection == kConfigCollection) {
         trace_.Bytes('R', data, length);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
+#include <utility>
 #include <vector>
 
 #include "Backend.h"
@@ -30,12 +31,15 @@ class Transport final : public BackendEvents {
     int WriteStatus(Collection collection, const uint8_t* data, size_t length, uint32_t* requestId);
     int AsyncRead(Collection collection, ZozCallback callback, uint32_t tag, uint32_t* requestId);
     int Cancel(uint32_t requestId);
+    // ZozAccessProblem's result, the node copied into `node`.
+    int AccessProblem(char* node, uint32_t size);
 
-    // Runs f on the backend while it cannot be ended; 0 when there is none.
+    // Runs f on the backend while it cannot be ended; 0 (or empty) when there is none.
     template <typename F>
-    int WithBackend(F&& f) {
+    auto WithBackend(F&& f) {
+        using Result = decltype(f(std::declval<Backend&>()));
         std::shared_lock lock(lifecycle_);
-        return backend_ ? f(*backend_) : 0;
+        return backend_ ? f(*backend_) : Result{};
     }
 
     void OnInputReport(Collection collection, const uint8_t* data, size_t length) override;

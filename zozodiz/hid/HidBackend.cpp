@@ -1,7 +1,8 @@
-// The backend for real keyboards: hidapi over hidraw, with udev for hot plug.
+// The backend for real keyboards: hidraw nodes found, opened and watched through the system.
 
-#include <hidapi.h>
+#include "HidBackend.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -9,13 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "Backend.h"
 #include "HidDiscovery.h"
 #include "HidInterface.h"
-#include "HidrawNode.h"
 #include "KeyboardList.h"
 #include "ReportDescriptor.h"
-#include "UdevMonitor.h"
 
 namespace zozodiz {
 
@@ -23,10 +21,23 @@ namespace {
 
 using OpenInterfaces = std::map<std::string, std::shared_ptr<HidInterface>>;
 
+// What one look opened, and the first node it was refused.
+struct Opened {
+    OpenInterfaces interfaces;
+    std::string deniedNode;
+};
+
+bool BelongsTo(const Keyboard* keyboard, const std::string& path) {
+    return keyboard != nullptr &&
+           std::any_of(keyboard->interfaces.begin(), keyboard->interfaces.end(),
+                       [&](const KeyboardInterface& interface) { return interface.path == path; });
+}
+
 // Start, Stop and the destructor come from one thread at a time (the library's life cycle);
-// DeviceCount and the writes come from any thread, while the monitor thread changes the list.
+// DeviceCount and the writes come from any thread, while the watch thread changes the list.
 class HidBackend final : public Backend {
   public:
+    explicit HidBackend(std::unique_ptr<HidSystem> system) : system_(std::move(system)) {}
     ~HidBackend() override { Stop(); }
 
     bool Start(BackendEvents& events) override;
@@ -39,6 +50,7 @@ class HidBackend final : public Backend {
     int WriteStatus(Collection collection, const uint8_t* data, size_t length) override {
         return Write(collection, data, length);
     }
+    std::string AccessProblem() override;
 
   private:
     // Re-discovers the keyboards, opens new interfaces and closes vanished or dead ones; returns
@@ -46,32 +58,34 @@ class HidBackend final : public Backend {
     unsigned Refresh();
     void OnHotPlug();
     int Write(Collection collection, const uint8_t* data, size_t length);
-    OpenInterfaces OpenAll(const KeyboardList& found, OpenInterfaces& previous);
+    Opened OpenAll(const KeyboardList& found, OpenInterfaces& previous);
 
+    std::unique_ptr<HidSystem> system_;
     bool started_ = false;
     BackendEvents* events_ = nullptr;
     unsigned configCount_ = 0;  // as last announced; touched by the refreshing thread only
-    std::unique_ptr<UdevMonitor> monitor_;
+    std::unique_ptr<PlugWatch> watch_;
 
-    std::mutex mutex_;  // guards keyboards_ and open_; never held while raising events
+    std::mutex mutex_;  // guards the three below; never held while raising events
     KeyboardList keyboards_;
     OpenInterfaces open_;
+    std::string deniedNode_;
 };
 
 bool HidBackend::Start(BackendEvents& events) {
     if (started_) {
         return true;
     }
-    if (hid_init() != 0) {
+    if (!system_->Init()) {
         return false;
     }
     started_ = true;
     events_ = &events;
-    // Opened before the first look so that a keyboard plugged in meanwhile is not missed.
-    monitor_ = UdevMonitor::Open();
+    // Watched before the first look so that a keyboard plugged in meanwhile is not missed.
+    watch_ = system_->WatchPlugs();
     configCount_ = Refresh();
-    if (monitor_) {
-        monitor_->Start([this] { OnHotPlug(); });
+    if (watch_) {
+        watch_->Start([this] { OnHotPlug(); });
     } else {
         std::fprintf(stderr,
                      "ZozOdiz: udev cannot be watched; keyboards plugged in later go "
@@ -85,12 +99,13 @@ void HidBackend::Stop() {
         return;
     }
     started_ = false;
-    monitor_.reset();
+    watch_.reset();
     OpenInterfaces closing;
     {
         std::lock_guard lock(mutex_);
         closing.swap(open_);
         keyboards_ = KeyboardList();
+        deniedNode_.clear();
     }
     for (auto& entry : closing) {
         entry.second->StopReading();
@@ -98,7 +113,7 @@ void HidBackend::Stop() {
     closing.clear();
     configCount_ = 0;
     events_ = nullptr;
-    hid_exit();
+    system_->Exit();
 }
 
 unsigned HidBackend::DeviceCount(Collection collection) {
@@ -110,12 +125,17 @@ int HidBackend::Write(Collection collection, const uint8_t* data, size_t length)
     std::shared_ptr<HidInterface> target;
     {
         std::lock_guard lock(mutex_);
-        if (const KeyboardInterface* interface = keyboards_.FirstOffering(collection)) {
+        if (const KeyboardInterface* interface = keyboards_.InterfaceInUse(collection)) {
             target = open_.at(interface->path);
         }
     }
     // Written outside the list lock: a removal meanwhile leaves the handle alive until done.
     return target ? target->Write(data, length) : 0;
+}
+
+std::string HidBackend::AccessProblem() {
+    std::lock_guard lock(mutex_);
+    return deniedNode_;
 }
 
 void HidBackend::OnHotPlug() {
@@ -127,21 +147,26 @@ void HidBackend::OnHotPlug() {
 }
 
 unsigned HidBackend::Refresh() {
-    std::vector<InterfaceRecord> records = DiscoverInterfaces();
+    std::vector<InterfaceRecord> records = DiscoverInterfaces(*system_);
     OpenInterfaces previous;
     {
         std::lock_guard lock(mutex_);
         previous = open_;
     }
-    OpenInterfaces opened = OpenAll(KeyboardList(records), previous);
+    Opened opened = OpenAll(KeyboardList(records), previous);
     // Only interfaces that could be opened make keyboards.
-    std::erase_if(records, [&](const InterfaceRecord& r) { return !opened.contains(r.path); });
+    std::erase_if(records,
+                  [&](const InterfaceRecord& r) { return !opened.interfaces.contains(r.path); });
     KeyboardList reachable(records);
+    for (auto& [path, interface] : opened.interfaces) {
+        interface->SetDelivering(BelongsTo(reachable.InUse(), path));
+    }
     const unsigned count = reachable.CountOffering(kConfigCollection);
     {
         std::lock_guard lock(mutex_);
-        open_ = std::move(opened);
+        open_ = std::move(opened.interfaces);
         keyboards_ = std::move(reachable);
+        deniedNode_ = std::move(opened.deniedNode);
     }
     // Joined outside the lock: a reader may be handing a report to a sink that writes.
     for (auto& entry : previous) {
@@ -150,22 +175,26 @@ unsigned HidBackend::Refresh() {
     return count;
 }
 
-// Keeps each interface still listed and still reading, opens the others; what stays in
-// previous has vanished or died.
-OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
-    OpenInterfaces opened;
+// Keeps each interface still listed and still live, opens the others; what stays in previous
+// has vanished, died or been replaced.
+Opened HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& previous) {
+    Opened opened;
     for (const Keyboard& keyboard : found.Keyboards()) {
         for (const KeyboardInterface& interface : keyboard.interfaces) {
+            std::string hidDevice = system_->Locate(interface.path).hidDevice;
             const auto kept = previous.find(interface.path);
-            if (kept != previous.end() && kept->second->IsReading()) {
-                opened.insert(previous.extract(kept));
+            if (kept != previous.end() && kept->second->IsLive(hidDevice)) {
+                opened.interfaces.insert(previous.extract(kept));
                 continue;
             }
-            ReportRouter router(
-                interface.collections,
-                ParseReportDescriptor(HidrawNode(interface.path).ReportDescriptor()));
-            if (auto fresh = HidInterface::Open(interface.path, std::move(router), *events_)) {
-                opened.emplace(interface.path, std::move(fresh));
+            ReportRouter router(interface.collections,
+                                ParseReportDescriptor(ReadReportDescriptor(hidDevice)));
+            HidInterface::Opening fresh = HidInterface::Open(
+                *system_, interface.path, std::move(hidDevice), std::move(router), *events_);
+            if (fresh.interface) {
+                opened.interfaces.emplace(interface.path, std::move(fresh.interface));
+            } else if (fresh.access == NodeAccess::kDenied && opened.deniedNode.empty()) {
+                opened.deniedNode = interface.path;
             }
         }
     }
@@ -174,8 +203,8 @@ OpenInterfaces HidBackend::OpenAll(const KeyboardList& found, OpenInterfaces& pr
 
 }  // namespace
 
-std::unique_ptr<Backend> MakeHidBackend() {
-    return std::make_unique<HidBackend>();
+std::unique_ptr<Backend> MakeHidBackend(std::unique_ptr<HidSystem> system) {
+    return std::make_unique<HidBackend>(std::move(system));
 }
 
 }  // namespace zozodiz

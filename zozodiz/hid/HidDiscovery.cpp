@@ -1,35 +1,32 @@
 #include "HidDiscovery.h"
 
-#include <hidapi.h>
-
+#include <fstream>
+#include <iterator>
 #include <map>
-#include <memory>
-#include <string>
-
-#include "HidrawNode.h"
-#include "ZozOdiz.h"
 
 namespace zozodiz {
 
-namespace {
-
-using DeviceInfoList = std::unique_ptr<hid_device_info, decltype(&hid_free_enumeration)>;
-
-}  // namespace
-
-std::vector<InterfaceRecord> DiscoverInterfaces() {
-    const DeviceInfoList list(hid_enumerate(ZOZ_VENDOR_ID, ZOZ_PRODUCT_ID), &hid_free_enumeration);
+std::vector<InterfaceRecord> DiscoverInterfaces(HidSystem& system) {
     std::map<std::string, std::string> keyOfPath;
     std::vector<InterfaceRecord> records;
-    for (const hid_device_info* info = list.get(); info != nullptr; info = info->next) {
-        const std::string path = info->path;
-        auto [known, added] = keyOfPath.try_emplace(path);
+    for (const ListedCollection& listed : system.List()) {
+        auto [known, added] = keyOfPath.try_emplace(listed.path);
         if (added) {
-            known->second = HidrawNode(path).KeyboardKey();
+            const std::string usbDevice = system.Locate(listed.path).usbDevice;
+            known->second = usbDevice.empty() ? listed.path : usbDevice;
         }
-        records.push_back({path, known->second, Collection{info->usage_page, info->usage}});
+        records.push_back({listed.path, known->second, listed.collection});
     }
     return records;
+}
+
+std::vector<uint8_t> ReadReportDescriptor(const std::string& hidDevice) {
+    if (hidDevice.empty()) {
+        return {};
+    }
+    std::ifstream file(hidDevice + "/report_descriptor", std::ios::binary);
+    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file),
+                                std::istreambuf_iterator<char>());
 }
 
 }  // namespace zozodiz

@@ -1,7 +1,6 @@
 #include "HidInterface.h"
 
 #include <array>
-#include <cstdio>
 #include <utility>
 
 namespace zozodiz {
@@ -15,21 +14,28 @@ constexpr size_t kReadBufferSize = 256;
 
 }  // namespace
 
-std::shared_ptr<HidInterface> HidInterface::Open(const std::string& path, ReportRouter router,
-                                                 BackendEvents& events) {
-    Handle reader(hid_open_path(path.c_str()), &hid_close);
-    Handle writer(reader ? hid_open_path(path.c_str()) : nullptr, &hid_close);
-    if (!writer) {
-        std::fprintf(stderr, "ZozOdiz: cannot open %s: %ls\n", path.c_str(), hid_error(nullptr));
-        return nullptr;
+HidInterface::Opening HidInterface::Open(HidSystem& system, const std::string& path,
+                                         std::string hidDevice, ReportRouter router,
+                                         BackendEvents& events) {
+    NodeOpening reader = system.Open(path);
+    if (!reader.handle) {
+        return {nullptr, reader.access};
     }
-    return std::shared_ptr<HidInterface>(
-        new HidInterface(std::move(reader), std::move(writer), std::move(router), events));
+    NodeOpening writer = system.Open(path);
+    if (!writer.handle) {
+        return {nullptr, writer.access};
+    }
+    return {std::shared_ptr<HidInterface>(
+                new HidInterface(std::move(reader.handle), std::move(writer.handle),
+                                 std::move(hidDevice), std::move(router), events)),
+            NodeAccess::kOpened};
 }
 
-HidInterface::HidInterface(Handle reader, Handle writer, ReportRouter router, BackendEvents& events)
+HidInterface::HidInterface(Handle reader, Handle writer, std::string hidDevice, ReportRouter router,
+                           BackendEvents& events)
     : reader_(std::move(reader)),
       writer_(std::move(writer)),
+      hidDevice_(std::move(hidDevice)),
       router_(std::move(router)),
       events_(events),
       thread_(&HidInterface::Read, this) {}
@@ -47,19 +53,19 @@ void HidInterface::StopReading() {
 
 int HidInterface::Write(const uint8_t* data, size_t length) {
     std::lock_guard lock(writeMutex_);
-    return hid_write(writer_.get(), data, length) >= 0 ? 1 : -1;
+    return writer_->Write(data, length) >= 0 ? 1 : -1;
 }
 
 void HidInterface::Read() {
     std::array<uint8_t, kReadBufferSize> buffer{};
     while (!stopping_) {
-        const int received =
-            hid_read_timeout(reader_.get(), buffer.data(), buffer.size(), kReadTimeoutMs);
+        const int received = reader_->Read(buffer.data(), buffer.size(), kReadTimeoutMs);
         if (received < 0) {
             break;
         }
         const std::span<const uint8_t> report(buffer.data(), static_cast<size_t>(received));
-        if (const std::optional<RoutedReport> routed = router_.Route(report)) {
+        const std::optional<RoutedReport> routed = router_.Route(report);
+        if (routed && delivering_) {
             events_.OnInputReport(routed->collection, report.data() + routed->offset,
                                   report.size() - routed->offset);
         }

@@ -2,8 +2,7 @@
 
 #include <sys/stat.h>
 
-#include <fstream>
-#include <iterator>
+#include "UdevHandles.h"
 
 namespace zozodiz {
 
@@ -19,32 +18,22 @@ UdevDevice DeviceOfNode(udev* context, const std::string& devnode) {
 }
 
 // Parents belong to their child; they are not released separately.
-const char* ParentPath(udev_device* device, const char* subsystem, const char* devtype) {
+std::string ParentPath(udev_device* device, const char* subsystem, const char* devtype) {
     if (device == nullptr) {
-        return nullptr;
+        return {};
     }
     udev_device* parent = udev_device_get_parent_with_subsystem_devtype(device, subsystem, devtype);
-    return parent != nullptr ? udev_device_get_syspath(parent) : nullptr;
+    const char* path = parent != nullptr ? udev_device_get_syspath(parent) : nullptr;
+    return path != nullptr ? path : "";
 }
 
 }  // namespace
 
-HidrawNode::HidrawNode(const std::string& devnode)
-    : devnode_(devnode), udev_(NewUdevContext()), device_(DeviceOfNode(udev_.get(), devnode)) {}
-
-std::string HidrawNode::KeyboardKey() const {
-    const char* usbDevice = ParentPath(device_.get(), "usb", "usb_device");
-    return usbDevice != nullptr ? usbDevice : devnode_;
-}
-
-std::vector<uint8_t> HidrawNode::ReportDescriptor() const {
-    const char* hidDevice = ParentPath(device_.get(), "hid", nullptr);
-    if (hidDevice == nullptr) {
-        return {};
-    }
-    std::ifstream file(std::string(hidDevice) + "/report_descriptor", std::ios::binary);
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(file),
-                                std::istreambuf_iterator<char>());
+NodePlace LocateHidrawNode(const std::string& devnode) {
+    const UdevContext udev = NewUdevContext();
+    const UdevDevice device = DeviceOfNode(udev.get(), devnode);
+    return {ParentPath(device.get(), "usb", "usb_device"),
+            ParentPath(device.get(), "hid", nullptr)};
 }
 
 }  // namespace zozodiz

@@ -64,13 +64,18 @@ unsigned KeyboardList::CountOffering(Collection collection) const {
         }));
 }
 
-const KeyboardInterface* KeyboardList::FirstOffering(Collection collection) const {
+const Keyboard* KeyboardList::InUse() const {
     for (const Keyboard& keyboard : keyboards_) {
-        if (const KeyboardInterface* interface = InterfaceCarrying(keyboard, collection)) {
-            return interface;
+        if (InterfaceCarrying(keyboard, kConfigCollection) != nullptr) {
+            return &keyboard;
         }
     }
     return nullptr;
+}
+
+const KeyboardInterface* KeyboardList::InterfaceInUse(Collection collection) const {
+    const Keyboard* keyboard = InUse();
+    return keyboard != nullptr ? InterfaceCarrying(*keyboard, collection) : nullptr;
 }
 
 }  // namespace zozodiz

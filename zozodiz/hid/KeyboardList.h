@@ -26,7 +26,7 @@ struct Keyboard {
     std::vector<KeyboardInterface> interfaces;
 };
 
-// The keyboards found, ordered by key so that "the first keyboard" stays the same one from one
+// The keyboards found, ordered by key so that the keyboard in use stays the same one from one
 // discovery to the next. Collections other than configuration, consumer and bank status are left
 // out, and so are interfaces left without any of them.
 class KeyboardList {
@@ -37,8 +37,12 @@ class KeyboardList {
     const std::vector<Keyboard>& Keyboards() const { return keyboards_; }
     // How many keyboards offer the collection.
     unsigned CountOffering(Collection collection) const;
-    // The interface carrying the collection on the first keyboard that offers it; null if none.
-    const KeyboardInterface* FirstOffering(Collection collection) const;
+    // The one keyboard the tool talks to: the first that offers the configuration collection;
+    // null if none does. Its reports alone are heard and its interfaces alone written to, so
+    // that a second keyboard never answers for it.
+    const Keyboard* InUse() const;
+    // The interface carrying the collection on the keyboard in use; null if there is none.
+    const KeyboardInterface* InterfaceInUse(Collection collection) const;
 
   private:
     std::vector<Keyboard> keyboards_;

@@ -4,23 +4,24 @@
 #include <memory>
 #include <thread>
 
+#include "HidSystem.h"
 #include "UdevHandles.h"
 
 namespace zozodiz {
 
 // Watches udev for hidraw nodes coming and going and calls back on a thread of its own after
 // each burst of them (plugging in one keyboard adds several nodes at once).
-class UdevMonitor {
+class UdevMonitor final : public PlugWatch {
   public:
     // Null when udev cannot be watched. Events are collected from here on, before Start.
     static std::unique_ptr<UdevMonitor> Open();
     // Stops and joins the thread.
-    ~UdevMonitor();
+    ~UdevMonitor() override;
 
     UdevMonitor(const UdevMonitor&) = delete;
     UdevMonitor& operator=(const UdevMonitor&) = delete;
 
-    void Start(std::function<void()> onChange);
+    void Start(std::function<void()> onChange) override;
 
   private:
     UdevMonitor(UdevContext udev, UdevMonitorHandle monitor, int wakeFd);

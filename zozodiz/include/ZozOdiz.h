@@ -75,6 +75,14 @@ ZOZ_EXPORT int RequestStatusSetFeature(const uint8_t* descriptor, ZozCallback ca
                                        uint32_t tag, const uint8_t* data, uint32_t length,
                                        uint32_t checksum, uint32_t* requestId);
 
+/* An export beyond the twelve, which the tool looks up without requiring it: whether a keyboard
+ * is plugged in whose node this user may not open (no udev rule grants access to it). Returns
+ * ZOZ_ACCESS_DENIED and copies the node's path into `node` (cut to `size` bytes, terminated),
+ * or ZOZ_ACCESS_OK when every keyboard found could be opened. */
+#define ZOZ_ACCESS_OK 0
+#define ZOZ_ACCESS_DENIED 1
+ZOZ_EXPORT int ZozAccessProblem(char* node, uint32_t size);
+
 /* Table T of the request checksum, known to both sides. */
 static const uint8_t ZozChecksumTable[256] = {
     0x5B, 0xC2, 0x17, 0x8E, 0x3A, 0xF1, 0x64, 0x09, 0xD7, 0x2C, 0x9F, 0x41, 0xB8, 0x73, 0x06, 0xEA,

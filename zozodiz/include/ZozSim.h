@@ -32,6 +32,10 @@ extern "C" {
 /* Plugging in and out raise device-count notifications. */
 ZOZ_EXPORT int ZozSim_Plug(void);
 ZOZ_EXPORT int ZozSim_Unplug(void);
+/* The keyboard stays plugged in, but its node may not be opened, as for a user whom no udev rule
+ * grants access: it counts as no keyboard and ZozAccessProblem names its node. Plugging it in or
+ * out ends that. ZOZODIZ_SIM_ACCESS=denied starts the keyboard so. */
+ZOZ_EXPORT int ZozSim_DenyAccess(void);
 /* The keyboard's bank key: consumer code 0x02FF. */
 ZOZ_EXPORT int ZozSim_PressBankKey(void);
 ZOZ_EXPORT int ZozSim_SendConsumerCode(uint16_t code);

@@ -16,6 +16,8 @@ constexpr size_t kCommandAt = 3;
 constexpr size_t kStatusAt = 7;
 constexpr uint8_t kBeginCommand = 1;
 constexpr uint8_t kEndCommand = 2;
+// What ZozAccessProblem names while access is denied.
+constexpr char kNodePath[] = "/dev/hidraw-sim";
 // How long the keyboard stays away while it restarts into its boot loader.
 constexpr auto kBootAbsence = std::chrono::milliseconds(500);
 
@@ -78,6 +80,12 @@ bool SimBackend::Start(BackendEvents& events) {
     memory_ = stored ? *stored : SimMemory::Factory();
     if (const char* faults = std::getenv("ZOZODIZ_SIM_FAULTS")) {
         InjectFaultsOfText(faults);
+    }
+    // A keyboard in another process (a test of a whole program) that starts refused.
+    const char* access = std::getenv("ZOZODIZ_SIM_ACCESS");
+    if (access != nullptr && std::string_view(access) == "denied") {
+        plugged_ = false;
+        denied_ = true;
     }
     return true;
 }
@@ -162,20 +170,31 @@ int SimBackend::WriteStatus(Collection collection, const uint8_t* data, size_t l
     return 1;
 }
 
+std::string SimBackend::AccessProblem() {
+    std::lock_guard lock(mutex_);
+    return denied_ ? kNodePath : "";
+}
+
 int SimBackend::Plug() {
-    SetPlugged(true);
+    SetReach(true, false);
     return 1;
 }
 
 int SimBackend::Unplug() {
-    SetPlugged(false);
+    SetReach(false, false);
     return 1;
 }
 
-void SimBackend::SetPlugged(bool plugged) {
+int SimBackend::DenyAccess() {
+    SetReach(false, true);
+    return 1;
+}
+
+void SimBackend::SetReach(bool plugged, bool denied) {
     BackendEvents* events;
     {
         std::lock_guard lock(mutex_);
+        denied_ = denied;
         if (plugged_ == plugged) {
             return;
         }
@@ -267,7 +286,7 @@ int SimBackend::FactoryReset() {
         keyboard_.TakeChanged();
         SaveLocked();
     }
-    SetPlugged(true);
+    Plug();
     return 1;
 }
 

@@ -29,10 +29,12 @@ class SimBackend final : public Backend {
     unsigned DeviceCount(Collection collection) override;
     int WriteReport(Collection collection, const uint8_t* data, size_t length) override;
     int WriteStatus(Collection collection, const uint8_t* data, size_t length) override;
+    std::string AccessProblem() override;
 
     // What tests and benchmarks drive.
     int Plug();
     int Unplug();
+    int DenyAccess();
     int SendConsumerCode(uint16_t code);
     int SetLatency(uint32_t microseconds);
     int InjectFault(uint32_t nth, int fault);
@@ -47,7 +49,8 @@ class SimBackend final : public Backend {
   private:
     // The answers the request puts on the wire, in order (none, one, or a late one first).
     std::vector<Report> AnswerRequest(const uint8_t* data, size_t length);
-    void SetPlugged(bool plugged);
+    // Plugged in or out, reachable or refused; a change of the device count is announced.
+    void SetReach(bool plugged, bool denied);
     void ReplugAfterBoot();
     void SaveLocked();
     bool InjectFaultLocked(uint32_t nth, int fault);
@@ -59,6 +62,7 @@ class SimBackend final : public Backend {
     SimKeyboard keyboard_;
     std::string statePath_;
     bool plugged_ = true;
+    bool denied_ = false;  // plugged in, but its node may not be opened: no keyboard to the tool
     uint32_t latencyMicroseconds_ = 0;
     uint32_t requestCount_ = 0;
     bool inSequence_ = false;         // between a begin and an end command

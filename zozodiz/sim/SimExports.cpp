@@ -26,6 +26,10 @@ int ZozSim_Unplug(void) {
     return OnSimulator([](auto& sim) { return sim.Unplug(); });
 }
 
+int ZozSim_DenyAccess(void) {
+    return OnSimulator([](auto& sim) { return sim.DenyAccess(); });
+}
+
 int ZozSim_PressBankKey(void) {
     return ZozSim_SendConsumerCode(0x02FF);
 }

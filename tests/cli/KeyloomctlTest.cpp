@@ -1,15 +1,13 @@
 // keyloomctl run as a user runs it: a separate process on the virtual keyboard.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
 
+#include "cli/CtlRun.h"
 #include "model/MacroRecord.h"
 #include "model/WorkingProfile.h"
 #include "platform/AtomicFile.h"
@@ -23,35 +21,10 @@
 namespace keyloom {
 namespace {
 
-struct CtlRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error
-};
+using test::CtlRun;
+using test::RunCtl;
 
-CtlRun RunCtl(const std::string& environment, const std::string& arguments) {
-    const std::string command =
-        environment + " " + KEYLOOM_BIN_DIR + "keyloomctl " + arguments + " 2>&1";
-    CtlRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        ADD_FAILURE() << "cannot run " << command;
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        run.output.append(buffer.data(), got);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-class KeyloomctlTest : public ::testing::Test {
-  protected:
-    const std::string folder_ = test::MakeTemporaryFolder();
-    const std::string simulated_ = "ZOZODIZ_SIM_STATE=" + folder_ + "/sim.state";
-};
+using KeyloomctlTest = test::CtlTest;
 
 TEST_F(KeyloomctlTest, ReadsTheConfigurationBlockThroughTheWholeStack) {
     const std::string trace = folder_ + "/trace.txt";
@@ -180,7 +153,7 @@ TEST_F(KeyloomctlTest, ProfileSwitchReachesTheKeyboard) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(RunCtl(simulated_, "--simulate info").output.find("active profile: 2"),
               std::string::npos);
-    EXPECT_EQ(RunCtl(simulated_, "--simulate profile 4").exitCode, 1);
+    EXPECT_EQ(RunCtl(simulated_, "--simulate profile 4").exitCode, 2);
 }
 
 // The position (from 1) of the first request with this command among the requests written in a

@@ -1,0 +1,39 @@
+#pragma once
+
+// Values read from the words of a command line. A refused word gets an error that names it and
+// says what would have been accepted, so that a script's author sees the fix at once.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace keyloom {
+
+template <typename T>
+struct Checked {
+    std::optional<T> value;
+    std::string error;  // empty when the value is there
+
+    explicit operator bool() const { return value.has_value(); }
+    const T& operator*() const { return *value; }
+};
+
+template <typename T>
+Checked<T> Accepted(T value) {
+    return {std::move(value), {}};
+}
+
+// bad profile "4": a number from 1 to 3
+std::string BadArgument(std::string_view what, std::string_view word, std::string_view accepted);
+
+template <typename T>
+Checked<T> Refused(std::string_view what, std::string_view word, std::string_view accepted) {
+    return {std::nullopt, BadArgument(what, word, accepted)};
+}
+
+// A decimal number from `lowest` to `highest`.
+Checked<int> NumberArgument(std::string_view what, std::string_view word, int lowest, int highest);
+
+}  // namespace keyloom

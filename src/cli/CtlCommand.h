@@ -1,0 +1,52 @@
+#pragma once
+
+// One command of keyloomctl: its words, its help, and how its arguments turn into what it does.
+
+#include <cstddef>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "cli/CtlArguments.h"
+
+namespace keyloom {
+
+class CtlSession;
+
+// What a command's arguments came to, decided before the keyboard is touched: why they are
+// refused, or the work to do in the keyboard session. The work returns the exit code; when it
+// fails, it has printed why.
+struct CtlPlan {
+    std::string refusal;
+    std::function<int(CtlSession&)> inSession;
+    bool needsKeyboard = false;  // the session's work fails at once without a keyboard
+
+    static CtlPlan Refused(std::string why) { return {std::move(why), {}, false}; }
+    // Work that needs a keyboard present.
+    static CtlPlan WithKeyboard(std::function<int(CtlSession&)> work) {
+        return {{}, std::move(work), true};
+    }
+    // Work that also has something to say when no keyboard is there.
+    static CtlPlan InSession(std::function<int(CtlSession&)> work) {
+        return {{}, std::move(work), false};
+    }
+};
+
+inline constexpr size_t CTL_ANY_NUMBER = std::numeric_limits<size_t>::max();
+
+struct CtlCommand {
+    const char* name;
+    const char* operands;  // as the usage shows them ("KEY FUNCTION"); empty for none
+    const char* summary;   // one line
+    const char* details;   // the rest of its help; empty for none
+    std::vector<CtlOption> options;
+    size_t minOperands;
+    size_t maxOperands;  // CTL_ANY_NUMBER for no limit
+    CtlPlan (*plan)(const CtlArguments& arguments);
+};
+
+// The command's words checked: options, the number of operands, then the command's own checks.
+CtlPlan PlanCommand(const CtlCommand& command, const std::vector<std::string>& words);
+
+}  // namespace keyloom

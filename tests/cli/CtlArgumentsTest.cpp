@@ -1,0 +1,76 @@
+// How keyloomctl takes its arguments: wrong words are refused before the keyboard is touched,
+// with a message that names them and what is accepted, and every command has its help.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/CtlRun.h"
+
+namespace keyloom::test {
+namespace {
+
+using CtlArgumentsTest = CtlTest;
+
+struct Refusal {
+    const char* arguments;
+    std::vector<const char*> says;
+};
+
+const Refusal kRefusals[] = {
+    {"", {"no command given", "Commands:"}},
+    {"frobnicate", {"unknown command frobnicate"}},
+    {"--frob info", {"unknown option --frob"}},
+    {"info extra", {"info takes no argument, not 1 argument", "Usage: keyloomctl info"}},
+    {"config --what", {"unknown option --what; this command has none"}},
+    {"backup", {"backup takes FILE, not 0 arguments", "keyloomctl --help backup"}},
+    {"profile 4", {"bad profile \"4\": a number from 1 to 3"}},
+    {"profile two", {"bad profile \"two\": a number from 1 to 3"}},
+    {"profile -1", {"bad profile \"-1\": a number from 1 to 3"}},
+    {"profile 1 2", {"profile takes N, not 2 arguments"}},
+};
+
+TEST_F(CtlArgumentsTest, WrongWordsExitWithUsageAndSendNothing) {
+    const std::string trace = folder_ + "/trace.txt";
+    for (const Refusal& refusal : kRefusals) {
+        const CtlRun run = RunCtl(simulated_ + " ZOZODIZ_TRACE=" + trace,
+                                  std::string("--simulate ") + refusal.arguments);
+        EXPECT_EQ(run.exitCode, 2) << refusal.arguments << "\n" << run.output;
+        for (const char* words : refusal.says) {
+            EXPECT_TRUE(run.Says(words)) << refusal.arguments << " does not say " << words << "\n"
+                                         << run.output;
+        }
+        EXPECT_FALSE(std::filesystem::exists(trace))
+            << refusal.arguments << " reached the keyboard";
+    }
+}
+
+struct HelpCase {
+    const char* arguments;
+    const char* says;
+};
+
+const HelpCase kHelp[] = {
+    {"--help", "Commands:"},
+    {"-h", "profile N"},
+    {"--help profile", "Usage: keyloomctl profile N"},
+    {"profile --help", "Usage: keyloomctl profile N"},
+    {"--help backup", "Usage: keyloomctl backup FILE"},
+    {"--help info", "Usage: keyloomctl info"},
+};
+
+TEST_F(CtlArgumentsTest, HelpOfTheProgramAndOfEachCommand) {
+    for (const HelpCase& help : kHelp) {
+        const CtlRun run = RunCtl("", help.arguments);
+        EXPECT_EQ(run.exitCode, 0) << help.arguments << "\n" << run.output;
+        EXPECT_TRUE(run.Says(help.says)) << help.arguments << "\n" << run.output;
+    }
+    const CtlRun unknown = RunCtl("", "--help frobnicate");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.Says("unknown command frobnicate")) << unknown.output;
+}
+
+}  // namespace
+}  // namespace keyloom::test

@@ -68,10 +68,28 @@ struct SaveAndWriteResult {
     ImageWrite written;
 };
 
-SaveAndWriteResult SaveAndWrite(KeyboardSession& session) {
+SaveAndWriteResult SaveAndWrite(KeyboardSession& session, bool allProfiles) {
     std::lock_guard lock(session.context.profileLock);
     const bool saved = SaveWorkingProfileLocked(session) == PROFILE_FILE_OK;
-    return {saved, SnapshotAndWrite(session, false)};
+    return {saved, SnapshotAndWrite(session, allProfiles)};
+}
+
+void Apply(KeyboardSession& session, bool allProfiles) {
+    WindowPort& window = *session.context.window;
+    BusyIndicator busy(session);
+    busy.Show();
+    if (!window.ApplyEnabled()) {
+        busy.Hide();
+        return;
+    }
+    const SaveAndWriteResult result = SaveAndWrite(session, allProfiles);
+    if (result.saved && result.written == ImageWrite::kWritten) {
+        window.SetApplyEnabled(false);
+    }
+    busy.Hide();
+    if (result.written == ImageWrite::kFailed) {
+        ReportFailedWrite(session);
+    }
 }
 
 void ClearKeysOfActiveProfile(KeyboardSession& session) {
@@ -91,21 +109,11 @@ void ClearKeysOfActiveProfile(KeyboardSession& session) {
 }  // namespace
 
 void ApplyChanges(KeyboardSession& session) {
-    WindowPort& window = *session.context.window;
-    BusyIndicator busy(session);
-    busy.Show();
-    if (!window.ApplyEnabled()) {
-        busy.Hide();
-        return;
-    }
-    const SaveAndWriteResult result = SaveAndWrite(session);
-    if (result.saved && result.written == ImageWrite::kWritten) {
-        window.SetApplyEnabled(false);
-    }
-    busy.Hide();
-    if (result.written == ImageWrite::kFailed) {
-        ReportFailedWrite(session);
-    }
+    Apply(session, false);
+}
+
+void ApplyProfileChanges(KeyboardSession& session, int profile) {
+    Apply(session, profile != GetActiveProfile(session));
 }
 
 void ReportFailedWrite(KeyboardSession& session) {

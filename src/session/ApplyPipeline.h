@@ -25,6 +25,10 @@ enum class ImageWrite {
 // MSG_APPLY.
 void ApplyChanges(KeyboardSession& session);
 
+// ApplyChanges for changes made to a profile that need not be the active one: when it is not,
+// the key tables of all three profiles are written, as a restore writes them.
+void ApplyProfileChanges(KeyboardSession& session, int profile);
+
 // The OK button: applies, then hides the window whatever came of it.
 void ApplyChangesAndHide(KeyboardSession& session);
 

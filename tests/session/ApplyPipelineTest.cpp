@@ -101,6 +101,32 @@ TEST_F(ApplyPipelineTest, OneApplyWritesBeginMacrosKeyTableEndAndClearsThePendin
     EXPECT_TRUE(window.Recorded().shownKeys.empty());
 }
 
+// The window edits only the active profile; a change made to another one reaches the keyboard
+// with all three key tables.
+TEST_F(ApplyPipelineTest, AChangeToAnotherProfileWritesTheKeyTablesOfAllThree) {
+    struct Case {
+        int profile;
+        std::vector<int> tables;
+    };
+    for (const Case& test : {Case{kProfile, {kProfile}}, Case{2, {0, 1, 2}}}) {
+        session.profile.Assignments().SetEntry(test.profile, kKeyB, {ASSIGN_DISABLED});
+        window.SetApplyEnabled(true);
+        const size_t before = WrittenRequests().size();
+
+        ApplyProfileChanges(session, test.profile);
+
+        std::vector<int> tables;
+        const auto requests = WrittenRequests();
+        for (size_t i = before; i < requests.size(); ++i) {
+            if (requests[i].command == CMD_WRITE_KEYS && requests[i].offset % 378 == 0) {
+                tables.push_back(requests[i].offset / 378);
+            }
+        }
+        EXPECT_EQ(tables, test.tables) << "profile " << test.profile;
+        EXPECT_FALSE(window.ApplyEnabled());
+    }
+}
+
 TEST_F(ApplyPipelineTest, NothingPendingWritesAndSavesNothingButShowsTheIndicator) {
     window.SetApplyEnabled(false);
 

@@ -2,9 +2,13 @@
 
 #include <charconv>
 
+#include "platform/IniDocument.h"
+
 namespace keyloom {
 
 namespace {
+
+constexpr int kProfileCount = 3;
 
 // The whole word as a number in the base; nothing for anything else, signs included.
 std::optional<unsigned> WholeNumber(std::string_view word, int base) {
@@ -32,6 +36,32 @@ Checked<int> NumberArgument(std::string_view what, std::string_view word, int lo
             "a number from " + std::to_string(lowest) + " to " + std::to_string(highest));
     }
     return Accepted(static_cast<int>(*number));
+}
+
+Checked<int> ProfileArgument(std::string_view word) {
+    const Checked<int> shown = NumberArgument("profile", word, 1, kProfileCount);
+    return shown ? Accepted(*shown - 1) : shown;
+}
+
+Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word,
+                               std::span<const std::string_view> choices) {
+    for (size_t i = 0; i < choices.size(); ++i) {
+        if (EqualsIgnoringAsciiCase(word, choices[i])) {
+            return Accepted(i);
+        }
+    }
+    return Refused<size_t>(what, word, ChoiceList(choices));
+}
+
+std::string ChoiceList(std::span<const std::string_view> choices) {
+    std::string list;
+    for (size_t i = 0; i < choices.size(); ++i) {
+        if (i > 0) {
+            list += i + 1 == choices.size() ? " or " : ", ";
+        }
+        list += choices[i];
+    }
+    return list;
 }
 
 }  // namespace keyloom

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,5 +36,15 @@ Checked<T> Refused(std::string_view what, std::string_view word, std::string_vie
 
 // A decimal number from `lowest` to `highest`.
 Checked<int> NumberArgument(std::string_view what, std::string_view word, int lowest, int highest);
+
+// A profile as the keyboard shows it, 1 to 3: its index 0 to 2.
+Checked<int> ProfileArgument(std::string_view word);
+
+// The position of the choice the word names, letter case aside.
+Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word,
+                               std::span<const std::string_view> choices);
+
+// "a, b or c"
+std::string ChoiceList(std::span<const std::string_view> choices);
 
 }  // namespace keyloom

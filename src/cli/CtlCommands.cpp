@@ -5,7 +5,7 @@ namespace keyloom {
 const std::vector<CtlCommand>& CtlCommands() {
     static const std::vector<CtlCommand> commands = [] {
         std::vector<CtlCommand> all;
-        for (const auto* group : {&KeyboardCommands(), &ProfileCommands()}) {
+        for (const auto* group : {&KeyboardCommands(), &ProfileCommands(), &KeyCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

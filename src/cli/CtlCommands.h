@@ -15,5 +15,6 @@ const CtlCommand* FindCtlCommand(const std::string& name);
 // The groups the table is made of.
 const std::vector<CtlCommand>& KeyboardCommands();  // info, config
 const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
+const std::vector<CtlCommand>& KeyCommands();       // assign, keys
 
 }  // namespace keyloom

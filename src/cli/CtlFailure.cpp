@@ -4,9 +4,21 @@
 
 namespace keyloom {
 
-int CommandFailed(const std::string& reason) {
+namespace {
+
+int Say(const std::string& reason, int exitCode) {
     std::fprintf(stderr, "keyloomctl: %s\n", reason.c_str());
-    return CTL_EXIT_FAILED;
+    return exitCode;
+}
+
+}  // namespace
+
+int CommandFailed(const std::string& reason) {
+    return Say(reason, CTL_EXIT_FAILED);
+}
+
+int ArgumentRefused(const std::string& reason) {
+    return Say(reason, CTL_EXIT_USAGE);
 }
 
 }  // namespace keyloom

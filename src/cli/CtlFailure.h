@@ -12,4 +12,8 @@ inline constexpr int CTL_EXIT_USAGE = 2;
 // Prints "keyloomctl: <reason>"; CTL_EXIT_FAILED.
 int CommandFailed(const std::string& reason);
 
+// Prints "keyloomctl: <reason>" for arguments that only the keyboard's content shows to be wrong;
+// CTL_EXIT_USAGE.
+int ArgumentRefused(const std::string& reason);
+
 }  // namespace keyloom

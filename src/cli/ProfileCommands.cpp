@@ -14,8 +14,6 @@ namespace keyloom {
 
 namespace {
 
-constexpr int kProfileCount = 3;
-
 int Backup(CtlSession& ctl, const std::string& path) {
     KeyboardSession& session = ctl.Session();
     if (ReloadFromKeyboard(session, 0) != PROFILE_FILE_OK) {
@@ -36,9 +34,8 @@ int Restore(CtlSession& ctl, const std::string& path) {
     return 0;
 }
 
-int SwitchProfile(CtlSession& ctl, int shown) {
+int SwitchProfile(CtlSession& ctl, int profile) {
     KeyboardSession& session = ctl.Session();
-    const int profile = shown - 1;
     // The keyboard itself is asked below, which covers every way the switch can fail.
     (void)SelectProfile(session, profile);
     ctl.Settle();
@@ -46,7 +43,7 @@ int SwitchProfile(CtlSession& ctl, int shown) {
     if (GetActiveProfile(session) != profile) {
         return CommandFailed("the keyboard did not switch its profile");
     }
-    std::printf("Profile %d is active\n", shown);
+    std::printf("Profile %d is active\n", profile + 1);
     return 0;
 }
 
@@ -56,12 +53,12 @@ CtlPlan PlanWithFile(const CtlArguments& arguments, int (*work)(CtlSession&, con
 }
 
 CtlPlan PlanProfile(const CtlArguments& arguments) {
-    const Checked<int> shown = NumberArgument("profile", arguments.Operands()[0], 1, kProfileCount);
-    if (!shown) {
-        return CtlPlan::Refused(shown.error);
+    const Checked<int> profile = ProfileArgument(arguments.Operands()[0]);
+    if (!profile) {
+        return CtlPlan::Refused(profile.error);
     }
     return CtlPlan::WithKeyboard(
-        [shown = *shown](CtlSession& ctl) { return SwitchProfile(ctl, shown); });
+        [profile = *profile](CtlSession& ctl) { return SwitchProfile(ctl, profile); });
 }
 
 }  // namespace

@@ -30,11 +30,31 @@ const Refusal kRefusals[] = {
     {"profile two", {"bad profile \"two\": a number from 1 to 3"}},
     {"profile -1", {"bad profile \"-1\": a number from 1 to 3"}},
     {"profile 1 2", {"profile takes N, not 2 arguments"}},
+    {"assign Foo default", {"bad key \"Foo\"", "CapsLock", "KEY_03A", "G1 to G9"}},
+    {"assign F13 default", {"bad key \"F13\""}},
+    {"assign G0 default", {"bad key \"G0\""}},
+    {"assign CapsLock key:Foo", {"bad key \"Foo\"", "media:NAME"}},
+    {"assign CapsLock key:Power", {"bad key \"Power\"", "media:NAME"}},
+    {"assign CapsLock media:foo", {"bad media function \"foo\"", "VolumeUp, Mute"}},
+    {"assign CapsLock mouse:up", {"bad mouse function \"up\"", "wheel-up or wheel-down"}},
+    {"assign CapsLock function:12", {"bad keyboard function \"12\": a number from 1 to 11"}},
+    {"assign CapsLock macro:x,repeat=0", {"bad repeat count \"0\": a number from 1 to 255"}},
+    {"assign CapsLock macro:", {"bad macro \"\""}},
+    {"assign CapsLock frob", {"bad function \"frob\"", "stop-macro"}},
+    {"assign CapsLock default:x", {"bad function \"default:x\""}},
+    {"assign A default B", {"the key B has no FUNCTION after it"}},
+    {"assign CapsLock", {"assign takes KEY FUNCTION [KEY FUNCTION]..., not 1 argument"}},
+    {"assign --bank C G1 default", {"bad bank \"C\": A or B"}},
+    {"assign --profile 0 A default", {"bad profile \"0\": a number from 1 to 3"}},
+    {"assign --profile", {"--profile needs a value: --profile N"}},
+    {"assign --no-apply=1 A default", {"--no-apply takes no value"}},
+    {"keys --bank A", {"unknown option --bank; the options are --profile N"}},
+    {"keys --profile=x", {"bad profile \"x\""}},
 };
 
 TEST_F(CtlArgumentsTest, WrongWordsExitWithUsageAndSendNothing) {
-    const std::string trace = folder_ + "/trace.txt";
     for (const Refusal& refusal : kRefusals) {
+        const std::string trace = folder_ + "/" + std::to_string(&refusal - kRefusals) + ".trace";
         const CtlRun run = RunCtl(simulated_ + " ZOZODIZ_TRACE=" + trace,
                                   std::string("--simulate ") + refusal.arguments);
         EXPECT_EQ(run.exitCode, 2) << refusal.arguments << "\n" << run.output;
@@ -59,6 +79,9 @@ const HelpCase kHelp[] = {
     {"profile --help", "Usage: keyloomctl profile N"},
     {"--help backup", "Usage: keyloomctl backup FILE"},
     {"--help info", "Usage: keyloomctl info"},
+    {"--help assign", "media:NAME"},
+    {"assign --help", "--no-apply"},
+    {"--help keys", "Usage: keyloomctl keys [--profile N]"},
 };
 
 TEST_F(CtlArgumentsTest, HelpOfTheProgramAndOfEachCommand) {

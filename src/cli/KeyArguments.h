@@ -1,0 +1,34 @@
+#pragma once
+
+// The KEY and FUNCTION words of `assign` and `paint`, read before the keyboard is touched.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "cli/ArgumentValues.h"
+#include "model/KeyAssignment.h"
+#include "model/ScanCode.h"
+
+namespace keyloom {
+
+// A key of the window's keyboard picture by any of its names (KeyNameMatch.h).
+Checked<ScanCode> KeyButtonArgument(std::string_view word);
+
+// A key of the keyboard picture, or G1 to G9 of the bank (0 for A, 1 for B): its assignment slot.
+Checked<int> KeySlotArgument(std::string_view word, int bank);
+
+// What a key is to do. The macro of a play-macro function is one of the keyboard's, so it is
+// looked up once the keyboard has been read.
+struct KeyFunction {
+    KeyAssignment record;
+    std::string macro;          // the name or id of the macro to play; empty for other functions
+    std::optional<int> repeat;  // how often the macro is to play, when it is to change
+};
+
+// default, disabled, key:NAME, mouse:left|right|middle|wheel-up|wheel-down,
+// macro:NAME-or-ID[,repeat=R], stop-macro, media:NAME or function:N.
+Checked<KeyFunction> KeyFunctionArgument(std::string_view word);
+
+}  // namespace keyloom

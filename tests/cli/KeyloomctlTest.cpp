@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "model/WorkingProfile.h"
 #include "platform/AtomicFile.h"
 #include "platform/InstanceLock.h"
+#include "platform/ScopedVariable.h"
 #include "storage/ProfileFile.h"
 #include "support/ChildProcess.h"
 #include "support/Eventually.h"
@@ -201,12 +203,14 @@ TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
     const std::string output = folder_ + "/output";
     const std::string backup = folder_ + "/interrupted.qvp";
     const std::string trace = folder_ + "/trace.txt";
-    setenv("ZOZODIZ_SIM_STATE", (folder_ + "/sim.state").c_str(), 1);
-    setenv("ZOZODIZ_SIM_FAULTS", "1:1,2:1,3:1", 1);  // the keyboard keeps silent at first
-    setenv("ZOZODIZ_TRACE", trace.c_str(), 1);
+    // The child takes these; the tests after this one find the variables as they were.
+    const test::ScopedVariable state("ZOZODIZ_SIM_STATE", folder_ + "/sim.state");
+    std::optional<test::ScopedVariable> faults(std::in_place, "ZOZODIZ_SIM_FAULTS",
+                                               "1:1,2:1,3:1");  // silent at first
+    std::optional<test::ScopedVariable> traced(std::in_place, "ZOZODIZ_TRACE", trace);
     test::ChildProcess ctl(KEYLOOM_BIN_DIR "keyloomctl", {"--simulate", "backup", backup}, output);
-    unsetenv("ZOZODIZ_SIM_FAULTS");
-    unsetenv("ZOZODIZ_TRACE");
+    faults.reset();
+    traced.reset();
     // Interrupted once its first request is on the wire, so the signal meets a waiting exchange.
     ASSERT_TRUE(test::Eventually(
         [&] { return test::FileText(trace).value_or("").find("W ") != std::string::npos; }));

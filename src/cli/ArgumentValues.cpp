@@ -9,6 +9,8 @@ namespace keyloom {
 namespace {
 
 constexpr int kProfileCount = 3;
+constexpr size_t kColorDigits = 6;
+constexpr int kHexBase = 16;
 
 // The whole word as a number in the base; nothing for anything else, signs included.
 std::optional<unsigned> WholeNumber(std::string_view word, int base) {
@@ -62,6 +64,16 @@ std::string ChoiceList(std::span<const std::string_view> choices) {
         list += choices[i];
     }
     return list;
+}
+
+Checked<Color> ColorArgument(std::string_view word) {
+    const std::string_view digits = word.starts_with('#') ? word.substr(1) : word;
+    const auto rgb = digits.size() == kColorDigits ? WholeNumber(digits, kHexBase) : std::nullopt;
+    if (!rgb) {
+        return Refused<Color>("colour", word, "six hexadecimal digits RRGGBB, such as 00FF00");
+    }
+    return Accepted(ColorOfRgb(static_cast<uint8_t>(*rgb >> 16), static_cast<uint8_t>(*rgb >> 8),
+                               static_cast<uint8_t>(*rgb)));
 }
 
 }  // namespace keyloom

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <utility>
 
+#include "model/LightingRecord.h"
+
 namespace keyloom {
 
 template <typename T>
@@ -46,5 +48,8 @@ Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word,
 
 // "a, b or c"
 std::string ChoiceList(std::span<const std::string_view> choices);
+
+// Six hexadecimal digits, red, green, blue, with or without a leading '#'.
+Checked<Color> ColorArgument(std::string_view word);
 
 }  // namespace keyloom

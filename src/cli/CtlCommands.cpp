@@ -5,7 +5,8 @@ namespace keyloom {
 const std::vector<CtlCommand>& CtlCommands() {
     static const std::vector<CtlCommand> commands = [] {
         std::vector<CtlCommand> all;
-        for (const auto* group : {&KeyboardCommands(), &ProfileCommands(), &KeyCommands()}) {
+        for (const auto* group :
+             {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(), &LightingCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

@@ -16,5 +16,6 @@ const CtlCommand* FindCtlCommand(const std::string& name);
 const std::vector<CtlCommand>& KeyboardCommands();  // info, config
 const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
 const std::vector<CtlCommand>& KeyCommands();       // assign, keys
+const std::vector<CtlCommand>& LightingCommands();  // lighting, rate
 
 }  // namespace keyloom

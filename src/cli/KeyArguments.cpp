@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "cli/KeyNameLanguages.h"
+#include "cli/TypedLanguages.h"
 #include "model/AssignmentTable.h"
 #include "model/DeviceKeyCode.h"
 #include "model/DeviceUsage.h"
@@ -27,6 +27,7 @@ constexpr char kFunctions[] =
 constexpr char kRepeatMark[] = ",repeat=";
 constexpr int kLargestRepeat = 255;
 constexpr char kGKeyLetter = 'g';
+constexpr std::string_view kFnWord = "Fn";
 
 // In the order of MouseCodeTable.
 constexpr std::array<std::string_view, 5> kMouseWords = {"left", "right", "middle", "wheel-up",
@@ -62,6 +63,15 @@ std::string KeyWord(ScanCode code) {
     std::copy_if(name.begin(), name.end(), std::back_inserter(word),
                  [](char c) { return c != ' '; });
     return word;
+}
+
+// 0 to 8 for G1 to G9.
+std::optional<int> GKeyPosition(std::string_view word) {
+    if (word.size() == 2 && (word[0] | 0x20) == kGKeyLetter && word[1] >= '1' &&
+        word[1] < '1' + G_KEYS_PER_BANK) {
+        return word[1] - '1';
+    }
+    return std::nullopt;
 }
 
 KeyFunction Function(uint16_t kind, uint32_t value = 0) {
@@ -175,15 +185,33 @@ Checked<ScanCode> KeyButtonArgument(std::string_view word) {
 }
 
 Checked<int> KeySlotArgument(std::string_view word, int bank) {
-    if (word.size() == 2 && (word[0] | 0x20) == kGKeyLetter && word[1] >= '1' &&
-        word[1] < '1' + G_KEYS_PER_BANK) {
-        return Accepted(GKeySlot(bank, word[1] - '1'));
+    if (const auto position = GKeyPosition(word)) {
+        return Accepted(GKeySlot(bank, *position));
     }
     const auto key = ScanCodeOfKeyName(word, KeyButtonCodes(), KeyNameLanguages());
     if (!key) {
         return Refused<int>("key", word, std::string(kKeyNames) + kKeyCode + kGKeys);
     }
     return Accepted(static_cast<int>(IndexOfScanCode(*key)));
+}
+
+Checked<KeyButton> LitButtonArgument(std::string_view word) {
+    std::optional<KeyButton> button;
+    if (const auto position = GKeyPosition(word)) {
+        button = GKeyButtons()[static_cast<size_t>(*position)];
+    } else if (EqualsIgnoringAsciiCase(word, kFnWord)) {
+        button = LightingButtons().back();
+    } else if (const auto key = ScanCodeOfKeyName(word, KeyButtonCodes(), KeyNameLanguages())) {
+        button = KeyButtons()[static_cast<size_t>(KeyButtonIndexOfScanCode(*key))];
+    }
+    if (!button) {
+        return Refused<KeyButton>("key", word,
+                                  std::string(kKeyNames) + kKeyCode + kGKeys + ", or Fn");
+    }
+    if (!HasLed(*button)) {
+        return Refused<KeyButton>("key", word, "it has no light of its own");
+    }
+    return Accepted(*button);
 }
 
 Checked<KeyFunction> KeyFunctionArgument(std::string_view word) {

@@ -9,6 +9,7 @@
 
 #include "cli/ArgumentValues.h"
 #include "model/KeyAssignment.h"
+#include "model/KeyButtonTable.h"
 #include "model/ScanCode.h"
 
 namespace keyloom {
@@ -18,6 +19,9 @@ Checked<ScanCode> KeyButtonArgument(std::string_view word);
 
 // A key of the keyboard picture, or G1 to G9 of the bank (0 for A, 1 for B): its assignment slot.
 Checked<int> KeySlotArgument(std::string_view word, int bank);
+
+// A key of the keyboard picture, G1 to G9 or Fn that has a light of its own: its button.
+Checked<KeyButton> LitButtonArgument(std::string_view word);
 
 // What a key is to do. The macro of a play-macro function is one of the keyboard's, so it is
 // looked up once the keyboard has been read.

@@ -1,4 +1,4 @@
-#include "cli/KeyNameLanguages.h"
+#include "cli/TypedLanguages.h"
 
 #include <map>
 #include <memory>
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kEnglishSlot = 0;
 
-// A missing text names nothing.
 TextLookup RememberedTexts(int slot) {
     auto read = std::make_shared<std::map<std::string, std::string>>();
     return [slot, read](const std::string& key) {
@@ -28,11 +27,22 @@ TextLookup RememberedTexts(int slot) {
 
 }  // namespace
 
+std::span<const int> TypedLanguageSlots() {
+    static const std::vector<int> slots = [] {
+        std::vector<int> typed = {kEnglishSlot};
+        if (const int current = LanguageSlot(); current != kEnglishSlot) {
+            typed.push_back(current);
+        }
+        return typed;
+    }();
+    return slots;
+}
+
 std::span<const TextLookup> KeyNameLanguages() {
     static const std::vector<TextLookup> languages = [] {
-        std::vector<TextLookup> lookups = {RememberedTexts(kEnglishSlot)};
-        if (const int current = LanguageSlot(); current != kEnglishSlot) {
-            lookups.push_back(RememberedTexts(current));
+        std::vector<TextLookup> lookups;
+        for (const int slot : TypedLanguageSlots()) {
+            lookups.push_back(RememberedTexts(slot));
         }
         return lookups;
     }();

@@ -1,7 +1,7 @@
 #pragma once
 
-// The languages key names are typed in: English, which scripts are written in, and the tool's
-// current language, whose names the window and `keys` show.
+// The languages names are typed in: English, which scripts are written in, and the tool's current
+// language, whose names the window and `keys` show.
 
 #include <span>
 
@@ -9,7 +9,11 @@
 
 namespace keyloom {
 
-// From the language files beside keyloomctl; each text is read from its file once.
+// Their language slots, English first.
+std::span<const int> TypedLanguageSlots();
+
+// Their TEXT sections, where the key names are; each text is read from its file once, and a text
+// a file lacks is empty.
 std::span<const TextLookup> KeyNameLanguages();
 
 }  // namespace keyloom

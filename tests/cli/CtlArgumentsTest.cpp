@@ -50,6 +50,27 @@ const Refusal kRefusals[] = {
     {"assign --no-apply=1 A default", {"--no-apply takes no value"}},
     {"keys --bank A", {"unknown option --bank; the options are --profile N"}},
     {"keys --profile=x", {"bad profile \"x\""}},
+    {"lighting frob", {"bad lighting setting \"frob\"", "mode, brightness"}},
+    {"lighting mode", {"lighting mode takes N|NAME"}},
+    {"lighting mode 0", {"bad mode \"0\"", "Wave, Flow", "ColorCycle"}},
+    {"lighting mode sparkle", {"bad mode \"sparkle\""}},
+    {"lighting mode s", {"bad mode \"s\""}},  // Snake, Starlight, Shockwave, Static
+    {"lighting mode 4 5", {"lighting mode takes N|NAME"}},
+    {"lighting brightness 0", {"bad brightness \"0\": a number from 1 to 14"}},
+    {"lighting speed 10", {"bad speed \"10\": a number from 0 to 9"}},
+    {"lighting direction sideways", {"bad direction \"sideways\"", "spread or converge"}},
+    {"lighting color 00FF0", {"bad colour \"00FF0\": six hexadecimal digits RRGGBB"}},
+    {"lighting color 00FFGG", {"bad colour \"00FFGG\""}},
+    {"lighting color -0FF00", {"bad colour \"-0FF00\""}},
+    {"lighting multicolor yes", {"bad multicolour switch \"yes\": off or on"}},
+    {"lighting fixed purple", {"bad fixed colour \"purple\": red, yellow, green or blue"}},
+    {"lighting paint 00FF00", {"lighting paint takes KEY... RRGGBB"}},
+    {"lighting paint A red", {"bad colour \"red\""}},
+    {"lighting paint Nokey 00FF00", {"bad key \"Nokey\"", "or Fn"}},
+    {"lighting paint F1 00FF00", {"bad key \"F1\": it has no light of its own"}},
+    {"lighting preset 11", {"bad preset \"11\": a number from 1 to 10"}},
+    {"rate 300", {"bad report rate \"300\": 1000, 500, 250 or 125"}},
+    {"rate", {"rate takes 125|250|500|1000, not 0 arguments"}},
 };
 
 TEST_F(CtlArgumentsTest, WrongWordsExitWithUsageAndSendNothing) {
@@ -82,6 +103,8 @@ const HelpCase kHelp[] = {
     {"--help assign", "media:NAME"},
     {"assign --help", "--no-apply"},
     {"--help keys", "Usage: keyloomctl keys [--profile N]"},
+    {"--help lighting", "paint KEY... RRGGBB"},
+    {"--help rate", "Usage: keyloomctl rate 125|250|500|1000"},
 };
 
 TEST_F(CtlArgumentsTest, HelpOfTheProgramAndOfEachCommand) {

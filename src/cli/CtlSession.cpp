@@ -7,6 +7,7 @@
 #include "session/DeviceChannels.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
+#include "storage/UserDataFolder.h"
 
 namespace keyloom {
 
@@ -32,6 +33,10 @@ CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers) {
     host_.SetHandler([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
         return HandleSessionMessage(*session_, message, wParam, lParam);
     });
+    // As the window's start does, before the keyboard's arrival creates the per-user folder:
+    // a first run seeds the user lighting files only while that folder does not exist yet.
+    // Presets that could not be copied read as empty ones; the file errors are logged.
+    (void)UserDataFolder::OfThisUser().PrepareFirstRun();
     StartDeviceChannels(*session_);
     host_.SetInitComplete(true);
     Settle();

@@ -15,6 +15,7 @@
 #include "platform/InstanceLock.h"
 #include "platform/ScopedVariable.h"
 #include "storage/ProfileFile.h"
+#include "storage/UserDataFolder.h"
 #include "support/ChildProcess.h"
 #include "support/Eventually.h"
 #include "support/FileContents.h"
@@ -219,6 +220,19 @@ TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
         EXPECT_EQ(entry.path().filename().string().find("interrupted"), std::string::npos)
             << entry.path();
+    }
+}
+
+// Started before the window ever was, keyloomctl leaves the user's lighting presets seeded as the
+// window's first start would.
+TEST_F(KeyloomctlTest, AFirstRunSeedsTheUserLightingFiles) {
+    const std::string data = folder_ + "/data";
+    ASSERT_EQ(RunCtl(simulated_ + " XDG_DATA_HOME=" + data, "--simulate info").exitCode, 0);
+    const auto shipped = test::FileBytes(KEYLOOM_BIN_DIR "Skins/UserDengColor_3.userd");
+    ASSERT_TRUE(shipped.has_value());
+    const UserDataFolder files(data + "/VQ52R_EN", "");
+    for (int profile = 0; profile < 3; ++profile) {
+        EXPECT_EQ(test::FileBytes(files.LightingFilePath(profile)), shipped) << profile;
     }
 }
 

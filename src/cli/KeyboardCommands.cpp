@@ -22,16 +22,25 @@ int Info(CtlSession& ctl) {
         std::printf("keyboard:       absent\n");
         return 0;
     }
-    std::string modes;
-    for (size_t i = 0; i < CONFIG_MODE_COUNT; ++i) {
-        if (const uint8_t mode = block[CONFIG_MODE_LIST + i]) {
-            modes += (modes.empty() ? "" : " ") + std::to_string(mode);
-        }
-    }
+    const std::string modes = JoinedNumbers(AnnouncedModes(block), " ");
     std::printf("keyboard:       present\n");
     std::printf("active profile: %d\n", block[CONFIG_ACTIVE_PROFILE] + 1);
     std::printf("macro memory:   %zu bytes\n", block[CONFIG_MACRO_UNITS] * MACRO_MEMORY_UNIT);
     std::printf("lighting modes: %s\n", modes.empty() ? "none" : modes.c_str());
+    return 0;
+}
+
+// One line of JSON, with the same facts under names a script can rely on.
+int InfoJson(CtlSession& ctl) {
+    uint8_t block[CONFIG_BLOCK_SIZE] = {};
+    if (!ctl.KeyboardPresent() || !ReadConfig(ctl, block)) {
+        std::printf("{\"present\":false}\n");
+        return 0;
+    }
+    std::printf(
+        "{\"present\":true,\"activeProfile\":%d,\"macroMemory\":%zu,\"lightingModes\":[%s]}\n",
+        block[CONFIG_ACTIVE_PROFILE] + 1, block[CONFIG_MACRO_UNITS] * MACRO_MEMORY_UNIT,
+        JoinedNumbers(AnnouncedModes(block), ",").c_str());
     return 0;
 }
 
@@ -51,11 +60,14 @@ const std::vector<CtlCommand>& KeyboardCommands() {
         {"info",
          "",
          "show whether a keyboard is present, its active profile, macro memory and lighting modes",
-         "",
-         {},
+         "With --json one line: {\"present\":true,\"activeProfile\":1,\"macroMemory\":4096,\n"
+         "\"lightingModes\":[1,2,3]}, or {\"present\":false} without a keyboard.\n",
+         {{"--json", "", "print one JSON object instead of the text"}},
          0,
          0,
-         [](const CtlArguments&) { return CtlPlan::InSession(&Info); }},
+         [](const CtlArguments& arguments) {
+             return CtlPlan::InSession(arguments.Has("--json") ? &InfoJson : &Info);
+         }},
         {"config",
          "",
          "read the keyboard's configuration block and print it",

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/ArgumentValues.h"
+#include "cli/ConfigBlockText.h"
 #include "cli/CtlCommands.h"
 #include "cli/CtlFailure.h"
 #include "cli/CtlLighting.h"
@@ -81,9 +82,9 @@ std::string DirectionText(int mode, uint8_t direction) {
 
 int ShowLighting(CtlLighting& lighting) {
     const LightingValues& values = lighting.State().values;
-    std::string modes;
+    std::vector<int> modes;
     for (int item = 0; item < lighting.State().modes.Count(); ++item) {
-        modes += (item == 0 ? "" : " ") + std::to_string(lighting.State().modes.ModeOfItem(item));
+        modes.push_back(lighting.State().modes.ModeOfItem(item));
     }
     std::printf("profile:        %d\n", lighting.State().Profile() + 1);
     std::printf("mode:           %s\n", ModeText(values.mode).c_str());
@@ -100,7 +101,7 @@ int ShowLighting(CtlLighting& lighting) {
                 values.thirdMulticolor ? " multicolour" : "");
     std::printf("report rate:    %s Hz\n",
                 std::string(kReportRates[static_cast<size_t>(values.reportRate)]).c_str());
-    std::printf("lighting modes: %s\n", modes.c_str());
+    std::printf("lighting modes: %s\n", JoinedNumbers(modes, " ").c_str());
     return 0;
 }
 

@@ -25,6 +25,7 @@ const Refusal kRefusals[] = {
     {"--frob info", {"unknown option --frob"}},
     {"info extra", {"info takes no argument, not 1 argument", "Usage: keyloomctl info"}},
     {"config --what", {"unknown option --what; this command has none"}},
+    {"info --json=yes", {"--json takes no value"}},
     {"backup", {"backup takes FILE, not 0 arguments", "keyloomctl --help backup"}},
     {"profile 4", {"bad profile \"4\": a number from 1 to 3"}},
     {"profile two", {"bad profile \"two\": a number from 1 to 3"}},

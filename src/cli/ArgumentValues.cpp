@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-#include "platform/IniDocument.h"
-
 namespace keyloom {
 
 namespace {
@@ -43,27 +41,6 @@ Checked<int> NumberArgument(std::string_view what, std::string_view word, int lo
 Checked<int> ProfileArgument(std::string_view word) {
     const Checked<int> shown = NumberArgument("profile", word, 1, kProfileCount);
     return shown ? Accepted(*shown - 1) : shown;
-}
-
-Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word,
-                               std::span<const std::string_view> choices) {
-    for (size_t i = 0; i < choices.size(); ++i) {
-        if (EqualsIgnoringAsciiCase(word, choices[i])) {
-            return Accepted(i);
-        }
-    }
-    return Refused<size_t>(what, word, ChoiceList(choices));
-}
-
-std::string ChoiceList(std::span<const std::string_view> choices) {
-    std::string list;
-    for (size_t i = 0; i < choices.size(); ++i) {
-        if (i > 0) {
-            list += i + 1 == choices.size() ? " or " : ", ";
-        }
-        list += choices[i];
-    }
-    return list;
 }
 
 Checked<Color> ColorArgument(std::string_view word) {

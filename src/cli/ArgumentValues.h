@@ -4,13 +4,14 @@
 // says what would have been accepted, so that a script's author sees the fix at once.
 
 #include <cstddef>
+#include <iterator>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "model/LightingRecord.h"
+#include "platform/IniDocument.h"
 
 namespace keyloom {
 
@@ -42,12 +43,33 @@ Checked<int> NumberArgument(std::string_view what, std::string_view word, int lo
 // A profile as the keyboard shows it, 1 to 3: its index 0 to 2.
 Checked<int> ProfileArgument(std::string_view word);
 
-// The position of the choice the word names, letter case aside.
-Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word,
-                               std::span<const std::string_view> choices);
-
 // "a, b or c"
-std::string ChoiceList(std::span<const std::string_view> choices);
+template <typename Words>
+std::string ChoiceList(const Words& words) {
+    std::string list;
+    size_t i = 0;
+    for (const auto& word : words) {
+        if (i > 0) {
+            list += i + 1 == std::size(words) ? " or " : ", ";
+        }
+        list += word;
+        ++i;
+    }
+    return list;
+}
+
+// The position of the choice the word names, letter case aside.
+template <typename Words>
+Checked<size_t> ChoiceArgument(std::string_view what, std::string_view word, const Words& choices) {
+    size_t position = 0;
+    for (const auto& choice : choices) {
+        if (EqualsIgnoringAsciiCase(word, choice)) {
+            return Accepted(position);
+        }
+        ++position;
+    }
+    return Refused<size_t>(what, word, ChoiceList(choices));
+}
 
 // Six hexadecimal digits, red, green, blue, with or without a leading '#'.
 Checked<Color> ColorArgument(std::string_view word);

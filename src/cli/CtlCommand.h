@@ -15,22 +15,25 @@ namespace keyloom {
 class CtlSession;
 
 // What a command's arguments came to, decided before the keyboard is touched: why they are
-// refused, or the work to do in the keyboard session. The work returns the exit code; when it
-// fails, it has printed why.
+// refused, or the work to do, in the keyboard session or without one. The work returns the exit
+// code; when it fails, it has printed why.
 struct CtlPlan {
     std::string refusal;
     std::function<int(CtlSession&)> inSession;
     bool needsKeyboard = false;  // the session's work fails at once without a keyboard
+    std::function<int()> alone;
 
-    static CtlPlan Refused(std::string why) { return {std::move(why), {}, false}; }
+    static CtlPlan Refused(std::string why) { return {std::move(why), {}, false, {}}; }
     // Work that needs a keyboard present.
     static CtlPlan WithKeyboard(std::function<int(CtlSession&)> work) {
-        return {{}, std::move(work), true};
+        return {{}, std::move(work), true, {}};
     }
     // Work that also has something to say when no keyboard is there.
     static CtlPlan InSession(std::function<int(CtlSession&)> work) {
-        return {{}, std::move(work), false};
+        return {{}, std::move(work), false, {}};
     }
+    // Work that needs no keyboard at all.
+    static CtlPlan Alone(std::function<int()> work) { return {{}, {}, false, std::move(work)}; }
 };
 
 inline constexpr size_t CTL_ANY_NUMBER = std::numeric_limits<size_t>::max();

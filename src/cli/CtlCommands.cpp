@@ -5,8 +5,8 @@ namespace keyloom {
 const std::vector<CtlCommand>& CtlCommands() {
     static const std::vector<CtlCommand> commands = [] {
         std::vector<CtlCommand> all;
-        for (const auto* group :
-             {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(), &LightingCommands()}) {
+        for (const auto* group : {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(),
+                                  &LightingCommands(), &NamesCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

@@ -17,5 +17,12 @@ const std::vector<CtlCommand>& KeyboardCommands();  // info, config
 const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
 const std::vector<CtlCommand>& KeyCommands();       // assign, keys
 const std::vector<CtlCommand>& LightingCommands();  // lighting, rate
+const std::vector<CtlCommand>& NamesCommands();     // names
+
+// The words of the lighting commands, as `names` lists them.
+std::vector<std::string> LightingSettingWords();
+std::vector<std::string> DirectionWords();
+std::vector<std::string> FixedColorWords();
+std::vector<std::string> ReportRateWords();
 
 }  // namespace keyloom

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/TypedLanguages.h"
+#include "model/AssignmentDescription.h"
 #include "model/AssignmentTable.h"
 #include "model/DeviceKeyCode.h"
 #include "model/DeviceUsage.h"
@@ -18,7 +19,9 @@ namespace keyloom {
 
 namespace {
 
-constexpr char kKeyNames[] = "a key of the keyboard by its name (CapsLock, LeftCtrl, A, F5 ...)";
+constexpr char kKeyNames[] =
+    "a key of the keyboard by its name (CapsLock, LeftCtrl, A, F5 ...; keyloomctl names keys "
+    "lists them)";
 constexpr char kKeyCode[] = " or its code (KEY_03A)";
 constexpr char kGKeys[] = ", or G1 to G9";
 constexpr char kFunctions[] =
@@ -125,19 +128,10 @@ Checked<KeyFunction> MacroTarget(std::string_view word) {
     return Accepted(function);
 }
 
-// The media functions by their English names, as one word each.
-std::string MediaFunctionWords() {
-    std::string words;
-    for (const ScanCode code : MediaCodes()) {
-        words += (words.empty() ? "" : ", ") + KeyWord(code);
-    }
-    return words;
-}
-
 Checked<KeyFunction> MediaTarget(std::string_view word) {
     const auto key = ScanCodeOfKeyName(word, MediaCodes(), KeyNameLanguages());
     if (!key) {
-        return Refused<KeyFunction>("media function", word, MediaFunctionWords());
+        return Refused<KeyFunction>("media function", word, ChoiceList(MediaWords()));
     }
     const auto row = std::find(MediaCodes().begin(), MediaCodes().end(), *key);
     return Accepted(Function(ASSIGN_MEDIA, static_cast<uint32_t>(row - MediaCodes().begin())));
@@ -230,6 +224,40 @@ Checked<KeyFunction> KeyFunctionArgument(std::string_view word) {
         }
     }
     return Refused<KeyFunction>("function", word, kFunctions);
+}
+
+std::vector<std::string> KeyWords() {
+    std::vector<std::string> words;
+    for (const ScanCode code : KeyButtonCodes()) {
+        words.push_back(KeyWord(code));
+    }
+    for (int position = 0; position < G_KEYS_PER_BANK; ++position) {
+        words.push_back(GKeyTitle(position));
+    }
+    return words;
+}
+
+std::vector<std::string> FunctionWords() {
+    std::vector<std::string> words;
+    for (const PlainFunction& function : kPlainFunctions) {
+        words.emplace_back(function.word);
+    }
+    for (const ValuedFunction& function : kValuedFunctions) {
+        words.push_back(std::string(function.head) + ":");
+    }
+    return words;
+}
+
+std::vector<std::string> MouseWords() {
+    return {kMouseWords.begin(), kMouseWords.end()};
+}
+
+std::vector<std::string> MediaWords() {
+    std::vector<std::string> words;
+    for (const ScanCode code : MediaCodes()) {
+        words.push_back(KeyWord(code));
+    }
+    return words;
 }
 
 }  // namespace keyloom

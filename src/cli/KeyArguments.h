@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/ArgumentValues.h"
 #include "model/KeyAssignment.h"
@@ -34,5 +35,12 @@ struct KeyFunction {
 // default, disabled, key:NAME, mouse:left|right|middle|wheel-up|wheel-down,
 // macro:NAME-or-ID[,repeat=R], stop-macro, media:NAME or function:N.
 Checked<KeyFunction> KeyFunctionArgument(std::string_view word);
+
+// The words these arguments accept, as `names` lists them: the keys of the keyboard picture by
+// their English names and G1 to G9, the forms of FUNCTION, the mouse and the media functions.
+std::vector<std::string> KeyWords();
+std::vector<std::string> FunctionWords();
+std::vector<std::string> MouseWords();
+std::vector<std::string> MediaWords();
 
 }  // namespace keyloom

@@ -217,11 +217,7 @@ Checked<LightingWork> ReadSpeed(const Words& values) {
 }
 
 Checked<LightingWork> ReadDirection(const Words& values) {
-    std::array<std::string_view, kDirections.size()> words;
-    for (size_t i = 0; i < words.size(); ++i) {
-        words[i] = kDirections[i].word;
-    }
-    const Checked<size_t> direction = ChoiceArgument("direction", values[0], words);
+    const Checked<size_t> direction = ChoiceArgument("direction", values[0], DirectionWords());
     return direction ? Accepted(FieldWrite(LIGHT_DIRECTION, {kDirections[*direction].value},
                                            "direction " + values[0]))
                      : Failure(direction.error);
@@ -284,14 +280,6 @@ constexpr LightingSetting kSettings[] = {
     {"preset", "1..10", 1, 1, &ReadPreset},
 };
 
-std::string SettingList() {
-    std::string list;
-    for (const LightingSetting& setting : kSettings) {
-        list += (list.empty() ? "" : ", ") + std::string(setting.word);
-    }
-    return list;
-}
-
 CtlPlan InLighting(LightingWork work) {
     return CtlPlan::WithKeyboard([work = std::move(work)](CtlSession& ctl) {
         CtlLighting lighting(ctl.Session());
@@ -316,7 +304,8 @@ CtlPlan PlanLighting(const CtlArguments& arguments) {
         const Checked<LightingWork> work = setting.read(values);
         return work ? InLighting(*work) : CtlPlan::Refused(work.error);
     }
-    return CtlPlan::Refused(BadArgument("lighting setting", words[0], SettingList()));
+    return CtlPlan::Refused(
+        BadArgument("lighting setting", words[0], ChoiceList(LightingSettingWords())));
 }
 
 CtlPlan PlanRate(const CtlArguments& arguments) {
@@ -330,6 +319,30 @@ CtlPlan PlanRate(const CtlArguments& arguments) {
 }
 
 }  // namespace
+
+std::vector<std::string> LightingSettingWords() {
+    std::vector<std::string> words;
+    for (const LightingSetting& setting : kSettings) {
+        words.emplace_back(setting.word);
+    }
+    return words;
+}
+
+std::vector<std::string> DirectionWords() {
+    std::vector<std::string> words;
+    for (const DirectionWord& direction : kDirections) {
+        words.emplace_back(direction.word);
+    }
+    return words;
+}
+
+std::vector<std::string> FixedColorWords() {
+    return {kFixedColors.begin(), kFixedColors.end()};
+}
+
+std::vector<std::string> ReportRateWords() {
+    return {kReportRates.begin(), kReportRates.end()};
+}
 
 const std::vector<CtlCommand>& LightingCommands() {
     static const std::vector<CtlCommand> commands = {

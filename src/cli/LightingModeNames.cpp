@@ -74,16 +74,16 @@ Checked<int> ModeArgument(std::string_view word) {
         }
     }
     if (begun.size() != 1) {
-        return Refused<int>("mode", word, "a number from 1 to 255 or a name: " + ModeWords());
+        return Refused<int>("mode", word,
+                            "a number from 1 to 255 or a name: " + ChoiceList(ModeWords()));
     }
     return Accepted(begun.front());
 }
 
-std::string ModeWords() {
-    std::string words;
-    for (std::string name : EnglishModeNames()) {
-        std::erase(name, ' ');
-        words += (words.empty() ? "" : ", ") + name;
+std::vector<std::string> ModeWords() {
+    std::vector<std::string> words = EnglishModeNames();
+    for (std::string& word : words) {
+        std::erase(word, ' ');
     }
     return words;
 }

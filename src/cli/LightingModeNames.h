@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/ArgumentValues.h"
 
@@ -18,7 +19,7 @@ std::string ModeName(int mode);
 // Color).
 Checked<int> ModeArgument(std::string_view word);
 
-// The English names as words: "Wave, Flow, ..., ColorCycle, ...".
-std::string ModeWords();
+// The English names as words: Wave, Flow, ..., ColorCycle, ...
+std::vector<std::string> ModeWords();
 
 }  // namespace keyloom

@@ -113,5 +113,5 @@ int main(int argc, char** argv) {
     if (!plan.refusal.empty()) {
         return UsageError(plan.refusal, CommandUsage(*line.command));
     }
-    return RunInSession(plan, line.answers);
+    return plan.alone ? plan.alone() : RunInSession(plan, line.answers);
 }

@@ -23,11 +23,10 @@ struct CtlRun {
     bool Says(const std::string& words) const { return output.find(words) != std::string::npos; }
 };
 
-inline CtlRun RunCtl(const std::string& environment, const std::string& arguments) {
-    const std::string command =
-        environment + " " + KEYLOOM_BIN_DIR + "keyloomctl " + arguments + " 2>&1";
+// A shell command line, its standard error with its output.
+inline CtlRun RunCommand(const std::string& command) {
     CtlRun run;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
     if (pipe == nullptr) {
         ADD_FAILURE() << "cannot run " << command;
         return run;
@@ -40,6 +39,10 @@ inline CtlRun RunCtl(const std::string& environment, const std::string& argument
     const int status = pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+inline CtlRun RunCtl(const std::string& environment, const std::string& arguments) {
+    return RunCommand(environment + " " + KEYLOOM_BIN_DIR + "keyloomctl " + arguments);
 }
 
 // The command bytes of the requests written in a trace ("W 04 cc cc CC ...": the fourth byte).

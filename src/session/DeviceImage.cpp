@@ -1,5 +1,7 @@
 #include "session/DeviceImage.h"
 
+#include <algorithm>
+
 #include "model/KeyBlockCodec.h"
 #include "model/MacroList.h"
 
@@ -7,6 +9,19 @@ namespace keyloom {
 
 void DeviceImage::Take(const WorkingProfile& profile) {
     snapshot_ = profile;
+}
+
+bool DeviceImage::MacroMovedIn(const MacroList& macros) const {
+    const MacroList& held = snapshot_.macros;
+    for (size_t position = 0; position < held.size(); ++position) {
+        const uint16_t id = held[position].Id();
+        const auto now = std::find_if(macros.begin(), macros.end(),
+                                      [id](const MacroRecord& macro) { return macro.Id() == id; });
+        if (now != macros.end() && static_cast<size_t>(now - macros.begin()) != position) {
+            return true;
+        }
+    }
+    return false;
 }
 
 MacroAreaSize DeviceImage::MacroSizes() const {

@@ -10,6 +10,7 @@
 
 #include "model/DeviceKeyCode.h"
 #include "model/MacroArea.h"
+#include "model/MacroList.h"
 #include "model/WorkingProfile.h"
 
 namespace keyloom {
@@ -18,6 +19,10 @@ class DeviceImage {
   public:
     // Replaces the previous snapshot by a copy of the profile's image, macros and texts.
     void Take(const WorkingProfile& profile);
+
+    // Whether a macro of the snapshot lies at another position of this list. Keys play macros by
+    // position, so every key table written with the snapshot would then play the wrong ones.
+    bool MacroMovedIn(const MacroList& macros) const;
 
     MacroAreaSize MacroSizes() const;
     // The keyboard's macro memory image of exactly `size` bytes; empty when the macros need more.

@@ -141,11 +141,11 @@ void RestoreDefaults(KeyboardSession& session, const std::function<void()>& rest
 ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles) {
     std::lock_guard profileLock(session.context.profileLock);
     std::lock_guard imageLock(session.context.deviceImageLock);
-    // A macro that moved (one before it was deleted) would be played by the keys of the profiles
-    // not written at its old position, which now holds another macro or none.
-    const bool macroMoved = session.deviceImage.MacroMovedIn(session.profile.macros);
+    // The keys of the profiles not written would play a macro that moved or is gone at its old
+    // position, which now holds another macro or none.
+    const bool macrosChanged = session.deviceImage.MacroPositionsChangedIn(session.profile.macros);
     session.deviceImage.Take(session.profile);
-    return WriteDeviceImage(session, allProfiles || macroMoved);
+    return WriteDeviceImage(session, allProfiles || macrosChanged);
 }
 
 ImageWrite WriteDeviceImage(KeyboardSession& session, bool allProfiles) {

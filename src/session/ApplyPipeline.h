@@ -39,8 +39,8 @@ void ApplyChangesAndHide(KeyboardSession& session);
 void RestoreDefaults(KeyboardSession& session, const std::function<void()>& restoreLighting);
 
 // Takes the snapshot of the working profile and writes it: the active profile's key table, or all
-// three when `allProfiles` says so or a macro of the previous snapshot has moved, and the macros.
-// Takes the profile lock, then the device image lock.
+// three when `allProfiles` says so or a macro of the previous snapshot has moved or gone, and the
+// macros. Takes the profile lock, then the device image lock.
 [[nodiscard]] ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles);
 
 // Writes the snapshot to the keyboard. Macros that do not fit the keyboard's macro memory even

@@ -11,13 +11,13 @@ void DeviceImage::Take(const WorkingProfile& profile) {
     snapshot_ = profile;
 }
 
-bool DeviceImage::MacroMovedIn(const MacroList& macros) const {
+bool DeviceImage::MacroPositionsChangedIn(const MacroList& macros) const {
     const MacroList& held = snapshot_.macros;
     for (size_t position = 0; position < held.size(); ++position) {
         const uint16_t id = held[position].Id();
         const auto now = std::find_if(macros.begin(), macros.end(),
                                       [id](const MacroRecord& macro) { return macro.Id() == id; });
-        if (now != macros.end() && static_cast<size_t>(now - macros.begin()) != position) {
+        if (now == macros.end() || static_cast<size_t>(now - macros.begin()) != position) {
             return true;
         }
     }

@@ -20,9 +20,9 @@ class DeviceImage {
     // Replaces the previous snapshot by a copy of the profile's image, macros and texts.
     void Take(const WorkingProfile& profile);
 
-    // Whether a macro of the snapshot lies at another position of this list. Keys play macros by
-    // position, so every key table written with the snapshot would then play the wrong ones.
-    bool MacroMovedIn(const MacroList& macros) const;
+    // Whether a macro of the snapshot is no longer at its position in this list: moved, or gone.
+    // Keys play macros by position, so key tables written before would play the wrong ones.
+    bool MacroPositionsChangedIn(const MacroList& macros) const;
 
     MacroAreaSize MacroSizes() const;
     // The keyboard's macro memory image of exactly `size` bytes; empty when the macros need more.

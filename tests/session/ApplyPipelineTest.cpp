@@ -135,8 +135,9 @@ TEST_F(ApplyPipelineTest, AChangeToAnotherProfileWritesTheKeyTablesOfAllThree) {
 }
 
 // Keys play macros by their position in the macro memory. The window writes the active profile's
-// key table only, so when a macro moves, the tables of the other profiles are written too.
-TEST_F(ApplyPipelineTest, AMacroThatMovesHasEveryKeyTableWritten) {
+// key table only, so when a macro moves or is deleted, the tables of the other profiles are
+// written too.
+TEST_F(ApplyPipelineTest, AMacroThatMovesOrGoesHasEveryKeyTableWritten) {
     const auto macro = [](uint16_t id) {
         MacroRecord record = TestMacro();
         record.SetId(id);
@@ -154,6 +155,7 @@ TEST_F(ApplyPipelineTest, AMacroThatMovesHasEveryKeyTableWritten) {
         {"one added at the end", {macro(1), macro(2), macro(3)}, {kProfile}},
         {"the first deleted", {macro(2), macro(3)}, {0, 1, 2}},
         {"two swapped", {macro(3), macro(2)}, {0, 1, 2}},
+        {"the last deleted", {macro(3)}, {0, 1, 2}},
     };
     for (const Case& test : cases) {
         session.profile.macros = test.macros;

@@ -1,7 +1,5 @@
 #include "session/DeviceImage.h"
 
-#include <algorithm>
-
 #include "model/KeyBlockCodec.h"
 #include "model/MacroList.h"
 
@@ -14,10 +12,8 @@ void DeviceImage::Take(const WorkingProfile& profile) {
 bool DeviceImage::MacroPositionsChangedIn(const MacroList& macros) const {
     const MacroList& held = snapshot_.macros;
     for (size_t position = 0; position < held.size(); ++position) {
-        const uint16_t id = held[position].Id();
-        const auto now = std::find_if(macros.begin(), macros.end(),
-                                      [id](const MacroRecord& macro) { return macro.Id() == id; });
-        if (now == macros.end() || static_cast<size_t>(now - macros.begin()) != position) {
+        const MacroRecord* now = FindMacroById(macros, held[position].Id());
+        if (now == nullptr || static_cast<size_t>(now - macros.data()) != position) {
             return true;
         }
     }

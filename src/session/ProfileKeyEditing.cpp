@@ -5,6 +5,7 @@
 #include "device/ConfigCommands.h"
 #include "model/AssignmentTable.h"
 #include "model/MacroReferences.h"
+#include "session/LanguageMessage.h"
 
 namespace keyloom {
 
@@ -49,6 +50,14 @@ void StoreWorkingMacros(KeyboardSession& session, MacroList edited) {
         (void)ReplaceMacroList(session.profile.macros, std::move(edited), table);
     }
     session.context.window->SetApplyEnabled(true);
+}
+
+bool ConfirmWorkingMacroDelete(KeyboardSession& session, const MacroRecord& macro) {
+    std::lock_guard lock(session.context.profileLock);
+    return ConfirmMacroDelete(macro, session.profile.Assignments(), [&](const std::string& key) {
+        return ShowLanguageMessage(session, key, MessageButtons::kYesNoDefaultNo) ==
+               MessageAnswer::kYes;
+    });
 }
 
 bool KeyTableHasSlot(KeyboardSession& session, int slot) {

@@ -27,6 +27,11 @@ MacroList WorkingMacros(KeyboardSession& session);
 // is gone return to their factory function; the change waits for an apply.
 void StoreWorkingMacros(KeyboardSession& session, MacroList edited);
 
+// Whether the macro may be deleted, as the key settings dialog decides it: yes when no key of any
+// profile plays it, otherwise the answer to the question whether to delete it anyway (No as the
+// default). Takes ProfileLock.
+bool ConfirmWorkingMacroDelete(KeyboardSession& session, const MacroRecord& macro);
+
 // Whether the keyboard's factory key table has a position for the key or G key of the slot. A key
 // without one keeps its factory code on the keyboard whatever it is assigned.
 bool KeyTableHasSlot(KeyboardSession& session, int slot);

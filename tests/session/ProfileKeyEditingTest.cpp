@@ -76,6 +76,23 @@ TEST_F(ProfileKeyEditingTest, MacrosAreReadAsACopyAndStoredWithTheirKeysRepaired
     EXPECT_TRUE(window.ApplyEnabled());
 }
 
+TEST_F(ProfileKeyEditingTest, AMacroThatAKeyPlaysIsDeletedOnlyAfterAYes) {
+    MacroRecord hello;
+    hello.SetName("Hello");
+    hello.SetId(2);
+    EXPECT_TRUE(ConfirmWorkingMacroDelete(session, hello));
+    EXPECT_TRUE(window.Recorded().shownKeys.empty());
+
+    session.profile.Assignments().SetEntry(2, kCapsLock, {ASSIGN_MACRO, 1, 2});
+    for (const MessageAnswer answer : {MessageAnswer::kNo, MessageAnswer::kYes}) {
+        window.answer = answer;
+        EXPECT_EQ(ConfirmWorkingMacroDelete(session, hello), answer == MessageAnswer::kYes);
+    }
+    EXPECT_EQ(
+        window.Recorded().shownKeys,
+        (std::vector<std::string>{"MACRO_DELETE_CONFIRM_OF_KEYS", "MACRO_DELETE_CONFIRM_OF_KEYS"}));
+}
+
 struct SlotCase {
     int slot;
     bool builtIn;   // in the table the tool starts with

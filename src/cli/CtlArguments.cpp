@@ -42,6 +42,8 @@ CtlArguments CtlArguments::Parse(const std::vector<CtlOption>& options,
             parsed.error_ = "unknown option " + name +
                             (options.empty() ? "; this command has none"
                                              : "; the options are " + OptionList(options));
+        } else if (parsed.Has(name)) {
+            parsed.error_ = name + " is given twice";
         } else if (!TakesValue(*option) && equals != std::string::npos) {
             parsed.error_ = name + " takes no value";
         } else if (!TakesValue(*option)) {

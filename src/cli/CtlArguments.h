@@ -22,8 +22,8 @@ class CtlArguments {
   public:
     // Options are the words that start with "--" (the value follows as the next word or after
     // '='); every other word, and every word after a lone "--", is an operand. An option the
-    // command does not have, a value missing or given to a flag, sets the error instead; an
-    // option given twice keeps its last value.
+    // command does not have, one given twice, a value missing or given to a flag, sets the error
+    // instead.
     static CtlArguments Parse(const std::vector<CtlOption>& options,
                               const std::vector<std::string>& words);
 

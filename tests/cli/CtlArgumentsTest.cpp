@@ -48,6 +48,7 @@ const Refusal kRefusals[] = {
     {"assign --bank C G1 default", {"bad bank \"C\": A or B"}},
     {"assign --profile 0 A default", {"bad profile \"0\": a number from 1 to 3"}},
     {"assign --profile", {"--profile needs a value: --profile N"}},
+    {"assign --profile 2 A default --profile 3 B default", {"--profile is given twice"}},
     {"assign --no-apply=1 A default", {"--no-apply takes no value"}},
     {"keys --bank A", {"unknown option --bank; the options are --profile N"}},
     {"keys --profile=x", {"bad profile \"x\""}},

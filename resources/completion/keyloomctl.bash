@@ -1,5 +1,5 @@
 # Bash completion of keyloomctl: commands, options, keys and G keys, functions, media and mouse
-# functions, lighting modes and the other lighting words. The words come from the program being
+# functions, macro actions, lighting modes and the other lighting words. The words come from the program being
 # completed (keyloomctl names LIST), so they always match it. Load it with
 #   source keyloomctl.bash
 # or install it as /usr/share/bash-completion/completions/keyloomctl.
@@ -99,6 +99,13 @@ _keyloomctl() {
                             _keyloomctl_offer "" < <(_keyloomctl_names settings)
                         else
                             _keyloomctl_lighting "${operands[0]}" "$count"
+                        fi
+                        ;;
+                    macro)
+                        if ((count == 0)); then
+                            _keyloomctl_offer "" < <(_keyloomctl_names macro-actions)
+                        elif [[ $count == 1 && ${operands[0]} == @(export|import) ]]; then
+                            compopt -o default
                         fi
                         ;;
                     rate) ((count == 0)) && _keyloomctl_offer "" < <(_keyloomctl_names rates) ;;

@@ -36,6 +36,13 @@ struct CtlPlan {
     static CtlPlan Alone(std::function<int()> work) { return {{}, {}, false, std::move(work)}; }
 };
 
+// Work on one word of the command line (a file, a name) that needs a keyboard present.
+inline CtlPlan WithKeyboardOn(int (*work)(CtlSession& ctl, const std::string& word),
+                              std::string word) {
+    return CtlPlan::WithKeyboard(
+        [work, word = std::move(word)](CtlSession& ctl) { return work(ctl, word); });
+}
+
 inline constexpr size_t CTL_ANY_NUMBER = std::numeric_limits<size_t>::max();
 
 struct CtlCommand {

@@ -6,7 +6,7 @@ const std::vector<CtlCommand>& CtlCommands() {
     static const std::vector<CtlCommand> commands = [] {
         std::vector<CtlCommand> all;
         for (const auto* group : {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(),
-                                  &LightingCommands(), &NamesCommands()}) {
+                                  &MacroCommands(), &LightingCommands(), &NamesCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

@@ -16,10 +16,12 @@ const CtlCommand* FindCtlCommand(const std::string& name);
 const std::vector<CtlCommand>& KeyboardCommands();  // info, config
 const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
 const std::vector<CtlCommand>& KeyCommands();       // assign, keys
+const std::vector<CtlCommand>& MacroCommands();     // macro
 const std::vector<CtlCommand>& LightingCommands();  // lighting, rate
 const std::vector<CtlCommand>& NamesCommands();     // names
 
-// The words of the lighting commands, as `names` lists them.
+// The words of the macro and lighting commands, as `names` lists them.
+std::vector<std::string> MacroActionWords();
 std::vector<std::string> LightingSettingWords();
 std::vector<std::string> DirectionWords();
 std::vector<std::string> FixedColorWords();

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 
+#include "cli/CtlFailure.h"
 #include "platform/ExecutablePath.h"
 #include "platform/UserFolders.h"
+#include "session/ApplyPipeline.h"
 #include "session/DeviceChannels.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
@@ -50,6 +52,16 @@ CtlSession::~CtlSession() {
 
 bool CtlSession::KeyboardPresent() const {
     return session_->link.Transport().DeviceCount(CONFIG_COLLECTION) > 0;
+}
+
+bool CtlSession::Apply(int profile) {
+    ApplyProfileChanges(*session_, profile);
+    Settle();
+    if (host_.ApplyEnabled()) {
+        CommandFailed("the changes were not written to the keyboard");
+        return false;
+    }
+    return true;
 }
 
 void CtlSession::Settle() {

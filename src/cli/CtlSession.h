@@ -25,6 +25,10 @@ class CtlSession {
     bool KeyboardPresent() const;
     // Waits until the window messages and the workers started so far are done.
     void Settle();
+    // The pending changes applied as the window's Apply does, the profile's key table written
+    // too when it is not the active one; false, with the reason printed, when the keyboard did
+    // not take them.
+    [[nodiscard]] bool Apply(int profile);
 
   private:
     AppContext context_;

@@ -226,6 +226,15 @@ Checked<KeyFunction> KeyFunctionArgument(std::string_view word) {
     return Refused<KeyFunction>("function", word, kFunctions);
 }
 
+std::string KeyFileName(ScanCode key) {
+    const std::string word = KeyWord(key);
+    return !word.empty() && KeyOfFileName(word) == key ? word : KeyCodeName(key);
+}
+
+std::optional<ScanCode> KeyOfFileName(std::string_view name) {
+    return ScanCodeOfKeyName(name, KeyNameLanguages());
+}
+
 std::vector<std::string> KeyWords() {
     std::vector<std::string> words;
     for (const ScanCode code : KeyButtonCodes()) {

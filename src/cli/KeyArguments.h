@@ -36,6 +36,11 @@ struct KeyFunction {
 // macro:NAME-or-ID[,repeat=R], stop-macro, media:NAME or function:N.
 Checked<KeyFunction> KeyFunctionArgument(std::string_view word);
 
+// How a file names a key: its English name without spaces, or its code (KEY_03A) when that
+// name is empty or means another key; and the key a file's name means.
+std::string KeyFileName(ScanCode key);
+std::optional<ScanCode> KeyOfFileName(std::string_view name);
+
 // The words these arguments accept, as `names` lists them: the keys of the keyboard picture by
 // their English names and G1 to G9, the forms of FUNCTION, the mouse and the media functions.
 std::vector<std::string> KeyWords();

@@ -16,7 +16,6 @@
 #include "model/AssignmentTable.h"
 #include "model/KeyButtonTable.h"
 #include "session/ActiveProfile.h"
-#include "session/ApplyPipeline.h"
 #include "session/KeyDescriptions.h"
 #include "session/ProfileKeyEditing.h"
 
@@ -132,12 +131,8 @@ int Assign(CtlSession& ctl, const AssignRequest& request) {
         // The profile is one the keyboard holds, so the record is stored.
         (void)StoreKeyRecordInProfile(session, profile, request.assignments[i].slot, records[i]);
     }
-    if (request.apply) {
-        ApplyProfileChanges(session, profile);
-        ctl.Settle();
-        if (ctl.Host().ApplyEnabled()) {
-            return CommandFailed("the changes were not written to the keyboard");
-        }
+    if (request.apply && !ctl.Apply(profile)) {
+        return CTL_EXIT_FAILED;
     }
     for (const Assignment& assignment : request.assignments) {
         std::printf("%s\n", DescribeSlot(ctl, profile, assignment.slot).c_str());

@@ -34,6 +34,7 @@ constexpr NameList kLists[] = {
     {"mouse", &MouseWords},
     {"media", &MediaWords},
     {"modes", &ModeWords},
+    {"macro-actions", &MacroActionWords},
     {"settings", &LightingSettingWords},
     {"directions", &DirectionWords},
     {"fixed-colors", &FixedColorWords},
@@ -99,10 +100,10 @@ const std::vector<CtlCommand>& NamesCommands() {
          "LIST [COMMAND]",
          "print the words a list holds, one per line (for scripts and shell completion)",
          "The lists: commands, keys (of the keyboard picture, and G1 to G9), functions (the\n"
-         "forms of FUNCTION), mouse, media, modes, settings (of lighting), directions,\n"
-         "fixed-colors, rates, options COMMAND, and lists (these lists). Names are the English\n"
-         "ones without their spaces; the tool's language and the spaced forms are accepted as\n"
-         "well.\n",
+         "forms of FUNCTION), mouse, media, modes, macro-actions, settings (of lighting),\n"
+         "directions, fixed-colors, rates, options COMMAND, and lists (these lists). Names are\n"
+         "the English ones without their spaces; the tool's language and the spaced forms are\n"
+         "accepted as well.\n",
          {},
          1,
          2,

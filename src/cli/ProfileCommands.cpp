@@ -47,11 +47,6 @@ int SwitchProfile(CtlSession& ctl, int profile) {
     return 0;
 }
 
-CtlPlan PlanWithFile(const CtlArguments& arguments, int (*work)(CtlSession&, const std::string&)) {
-    return CtlPlan::WithKeyboard(
-        [work, path = arguments.Operands()[0]](CtlSession& ctl) { return work(ctl, path); });
-}
-
 CtlPlan PlanProfile(const CtlArguments& arguments) {
     const Checked<int> profile = ProfileArgument(arguments.Operands()[0]);
     if (!profile) {
@@ -72,7 +67,9 @@ const std::vector<CtlCommand>& ProfileCommands() {
          {},
          1,
          1,
-         [](const CtlArguments& arguments) { return PlanWithFile(arguments, &Backup); }},
+         [](const CtlArguments& arguments) {
+             return WithKeyboardOn(&Backup, arguments.Operands()[0]);
+         }},
         {"restore",
          "FILE",
          "write the three profiles and the macros of FILE to the keyboard",
@@ -80,7 +77,9 @@ const std::vector<CtlCommand>& ProfileCommands() {
          {},
          1,
          1,
-         [](const CtlArguments& arguments) { return PlanWithFile(arguments, &Restore); }},
+         [](const CtlArguments& arguments) {
+             return WithKeyboardOn(&Restore, arguments.Operands()[0]);
+         }},
         {"profile",
          "N",
          "make profile N (1 to 3) the keyboard's active profile",

@@ -237,6 +237,10 @@ class MacroReader {
 
 }  // namespace
 
+std::string_view MacroActionWord(uint16_t action) {
+    return kActions[action == MACRO_RELEASE ? 1 : 0];
+}
+
 std::string MacroListJson(const MacroList& macros, const KeyNamer& keyName) {
     std::string text = "{\n  \"format\": \"" + std::string(kFormat) +
                        "\",\n  \"version\": " + std::to_string(kVersion) + ",\n  \"macros\": [";
@@ -250,7 +254,7 @@ std::string MacroListJson(const MacroList& macros, const KeyNamer& keyName) {
             const MacroEvent& event = events[i];
             text += std::string(i == 0 ? "" : ",") +
                     "\n        {\"key\": " + JsonString(keyName(event.key)) + ", \"action\": \"" +
-                    std::string(kActions[event.action == MACRO_RELEASE ? 1 : 0]) +
+                    std::string(MacroActionWord(event.action)) +
                     "\", \"pause\": " + std::to_string(event.delay) + "}";
         }
         text += std::string(events.empty() ? "" : "\n      ") + "]\n    }";

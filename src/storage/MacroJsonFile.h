@@ -22,6 +22,9 @@ namespace keyloom {
 using KeyNamer = std::function<std::string(ScanCode key)>;
 using KeyOfName = std::function<std::optional<ScanCode>(std::string_view name)>;
 
+// "down" for a press, "up" for a release, as the file says it.
+std::string_view MacroActionWord(uint16_t action);
+
 // One event per line.
 std::string MacroListJson(const MacroList& macros, const KeyNamer& keyName);
 

@@ -73,6 +73,12 @@ const Refusal kRefusals[] = {
     {"lighting preset 11", {"bad preset \"11\": a number from 1 to 10"}},
     {"rate 300", {"bad report rate \"300\": 1000, 500, 250 or 125"}},
     {"rate", {"rate takes 125|250|500|1000, not 0 arguments"}},
+    {"macro", {"macro takes list | show NAME"}},
+    {"macro frob", {"bad macro action \"frob\": list, show, export, import or delete"}},
+    {"macro list extra", {"macro list takes nothing more"}},
+    {"macro show", {"macro show takes NAME"}},
+    {"macro import", {"macro import takes FILE"}},
+    {"macro import /no/such/file.json", {"cannot read /no/such/file.json"}},
 };
 
 TEST_F(CtlArgumentsTest, WrongWordsExitWithUsageAndSendNothing) {
@@ -107,6 +113,7 @@ const HelpCase kHelp[] = {
     {"--help keys", "Usage: keyloomctl keys [--profile N]"},
     {"--help lighting", "paint KEY... RRGGBB"},
     {"--help rate", "Usage: keyloomctl rate 125|250|500|1000"},
+    {"--help macro", "pauses of at most 40000 ms"},
 };
 
 TEST_F(CtlArgumentsTest, HelpOfTheProgramAndOfEachCommand) {

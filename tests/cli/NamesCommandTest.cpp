@@ -121,6 +121,7 @@ TEST(NamesCommandTest, TheShellCompletionOffersTheListedWords) {
         {"keyloomctl rate 1", "1000 125"},
         {"keyloomctl --help lig", "lighting"},
         {"keyloomctl names options k", "keys"},
+        {"keyloomctl macro ", "list show export import delete"},
     };
     std::string script = "source " KEYLOOM_SOURCE_DIR "resources/completion/keyloomctl.bash\n";
     for (const CompletionCase& test : cases) {

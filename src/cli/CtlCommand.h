@@ -21,19 +21,28 @@ struct CtlPlan {
     std::string refusal;
     std::function<int(CtlSession&)> inSession;
     bool needsKeyboard = false;  // the session's work fails at once without a keyboard
+    // The keyboard's arrival reads it back into the working profile file, as the window does;
+    // false keeps that file as the window last saved it.
+    bool readsKeyboardBack = true;
     std::function<int()> alone;
 
-    static CtlPlan Refused(std::string why) { return {std::move(why), {}, false, {}}; }
+    static CtlPlan Refused(std::string why) { return {std::move(why), {}, false, true, {}}; }
     // Work that needs a keyboard present.
     static CtlPlan WithKeyboard(std::function<int(CtlSession&)> work) {
-        return {{}, std::move(work), true, {}};
+        return {{}, std::move(work), true, true, {}};
+    }
+    // Work that needs a keyboard present and the working profile file as it was saved.
+    static CtlPlan WithKeyboardAndSavedProfile(std::function<int(CtlSession&)> work) {
+        return {{}, std::move(work), true, false, {}};
     }
     // Work that also has something to say when no keyboard is there.
     static CtlPlan InSession(std::function<int(CtlSession&)> work) {
-        return {{}, std::move(work), false, {}};
+        return {{}, std::move(work), false, true, {}};
     }
     // Work that needs no keyboard at all.
-    static CtlPlan Alone(std::function<int()> work) { return {{}, {}, false, std::move(work)}; }
+    static CtlPlan Alone(std::function<int()> work) {
+        return {{}, {}, false, true, std::move(work)};
+    }
 };
 
 // Work on one word of the command line (a file, a name) that needs a keyboard present.

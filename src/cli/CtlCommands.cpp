@@ -5,8 +5,9 @@ namespace keyloom {
 const std::vector<CtlCommand>& CtlCommands() {
     static const std::vector<CtlCommand> commands = [] {
         std::vector<CtlCommand> all;
-        for (const auto* group : {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(),
-                                  &MacroCommands(), &LightingCommands(), &NamesCommands()}) {
+        for (const auto* group :
+             {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(), &MacroCommands(),
+              &LightingCommands(), &DiffCommands(), &NamesCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

@@ -17,6 +17,7 @@ const std::vector<CtlCommand>& KeyboardCommands();  // info, config
 const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
 const std::vector<CtlCommand>& KeyCommands();       // assign, keys
 const std::vector<CtlCommand>& MacroCommands();     // macro
+const std::vector<CtlCommand>& DiffCommands();      // diff
 const std::vector<CtlCommand>& LightingCommands();  // lighting, rate
 const std::vector<CtlCommand>& NamesCommands();     // names
 

@@ -10,12 +10,13 @@
 namespace keyloom {
 
 // The tool's start-up without a window: the transport bound by name, the channels opened, the
-// device-state worker's arrival done, message boxes printed to standard error and answered from
-// the command line.
+// device-state worker's arrival done (reading the keyboard back into the working profile file,
+// unless told not to), message boxes printed to standard error and answered from the command
+// line.
 class CtlSession {
   public:
     // On a bound transport, which lives until the process ends.
-    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers);
+    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers, bool readsKeyboardBack);
     ~CtlSession();
     CtlSession(const CtlSession&) = delete;
     CtlSession& operator=(const CtlSession&) = delete;

@@ -12,6 +12,7 @@
 #include "cli/CtlFailure.h"
 #include "cli/CtlSession.h"
 #include "cli/KeyArguments.h"
+#include "cli/KeyLines.h"
 #include "cli/MacroArguments.h"
 #include "model/AssignmentTable.h"
 #include "model/KeyButtonTable.h"
@@ -22,8 +23,6 @@
 namespace keyloom {
 
 namespace {
-
-constexpr std::string_view kBanks[] = {"A", "B"};
 
 // The profile of --profile, or the keyboard's active one.
 using ProfileChoice = std::optional<int>;
@@ -53,25 +52,17 @@ int ChosenProfile(CtlSession& ctl, ProfileChoice choice) {
     return choice ? *choice : GetActiveProfile(ctl.Session());
 }
 
-bool IsGKeySlot(int slot) {
-    return slot >= G_KEY_FIRST_SLOT && slot < G_KEY_FIRST_SLOT + G_KEY_SLOTS;
-}
-
-// A key's line as the window's tooltip words it; a G key's title says its bank.
+// A key's line as the window's key view words it.
 std::string SlotLine(const KeyDescriptions& descriptions, int slot) {
-    if (!IsGKeySlot(slot)) {
-        const int button = KeyButtonIndexOfScanCode(ScanCodeOfIndex(static_cast<KeyIndex>(slot)));
-        return descriptions.keys[static_cast<size_t>(button)].tooltip;
+    if (IsGKeySlot(slot)) {
+        return KeyLine(descriptions.gKeys[static_cast<size_t>(PositionOfGKeySlot(slot))], slot);
     }
-    const int bank = (slot - G_KEY_FIRST_SLOT) / G_KEYS_PER_BANK;
-    const int position = (slot - G_KEY_FIRST_SLOT) % G_KEYS_PER_BANK;
-    const std::string title = GKeyTitle(position);
-    return title + " (bank " + std::string(kBanks[static_cast<size_t>(bank)]) + ")" +
-           descriptions.gKeys[static_cast<size_t>(position)].tooltip.substr(title.size());
+    const int button = KeyButtonIndexOfScanCode(ScanCodeOfIndex(static_cast<KeyIndex>(slot)));
+    return KeyLine(descriptions.keys[static_cast<size_t>(button)], slot);
 }
 
 std::string DescribeSlot(CtlSession& ctl, int profile, int slot) {
-    const int bank = IsGKeySlot(slot) ? (slot - G_KEY_FIRST_SLOT) / G_KEYS_PER_BANK : 0;
+    const int bank = IsGKeySlot(slot) ? BankOfGKeySlot(slot) : 0;
     return SlotLine(DescribeAssignments(ctl.Session(), profile, bank), slot);
 }
 
@@ -151,7 +142,7 @@ CtlPlan PlanAssign(const CtlArguments& arguments) {
     }
     request.profile = *profile;
     const Checked<size_t> bank =
-        ChoiceArgument("bank", arguments.Value("--bank").value_or("A"), kBanks);
+        ChoiceArgument("bank", arguments.Value("--bank").value_or("A"), GKEY_BANK_NAMES);
     if (!bank) {
         return CtlPlan::Refused(bank.error);
     }

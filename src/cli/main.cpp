@@ -85,7 +85,7 @@ int RunInSession(const CtlPlan& plan, std::optional<MessageAnswer> answers) {
         caught = signal;
         bound.Answers().Abandon();
     });
-    CtlSession ctl(bound, answers);
+    CtlSession ctl(bound, answers, plan.readsKeyboardBack);
     const int result = plan.needsKeyboard && !ctl.KeyboardPresent()
                            ? CommandFailed("no keyboard found")
                            : plan.inSession(ctl);

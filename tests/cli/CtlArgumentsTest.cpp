@@ -73,6 +73,7 @@ const Refusal kRefusals[] = {
     {"lighting preset 11", {"bad preset \"11\": a number from 1 to 10"}},
     {"rate 300", {"bad report rate \"300\": 1000, 500, 250 or 125"}},
     {"rate", {"rate takes 125|250|500|1000, not 0 arguments"}},
+    {"diff now", {"diff takes no argument, not 1 argument"}},
     {"macro", {"macro takes list | show NAME"}},
     {"macro frob", {"bad macro action \"frob\": list, show, export, import or delete"}},
     {"macro list extra", {"macro list takes nothing more"}},
@@ -114,6 +115,7 @@ const HelpCase kHelp[] = {
     {"--help lighting", "paint KEY... RRGGBB"},
     {"--help rate", "Usage: keyloomctl rate 125|250|500|1000"},
     {"--help macro", "pauses of at most 40000 ms"},
+    {"--help diff", "1 when they differ"},
 };
 
 TEST_F(CtlArgumentsTest, HelpOfTheProgramAndOfEachCommand) {

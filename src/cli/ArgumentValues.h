@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "model/LightingRecord.h"
 #include "platform/IniDocument.h"
@@ -42,6 +43,16 @@ Checked<int> NumberArgument(std::string_view what, std::string_view word, int lo
 
 // A profile as the keyboard shows it, 1 to 3: its index 0 to 2.
 Checked<int> ProfileArgument(std::string_view word);
+
+// The words a table holds in one of its fields, in the table's order.
+template <typename Table, typename Field>
+std::vector<std::string> WordsOf(const Table& table, Field field) {
+    std::vector<std::string> words;
+    for (const auto& row : table) {
+        words.emplace_back(row.*field);
+    }
+    return words;
+}
 
 // "a, b or c"
 template <typename Words>

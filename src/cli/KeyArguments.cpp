@@ -247,10 +247,7 @@ std::vector<std::string> KeyWords() {
 }
 
 std::vector<std::string> FunctionWords() {
-    std::vector<std::string> words;
-    for (const PlainFunction& function : kPlainFunctions) {
-        words.emplace_back(function.word);
-    }
+    std::vector<std::string> words = WordsOf(kPlainFunctions, &PlainFunction::word);
     for (const ValuedFunction& function : kValuedFunctions) {
         words.push_back(std::string(function.head) + ":");
     }

@@ -321,19 +321,11 @@ CtlPlan PlanRate(const CtlArguments& arguments) {
 }  // namespace
 
 std::vector<std::string> LightingSettingWords() {
-    std::vector<std::string> words;
-    for (const LightingSetting& setting : kSettings) {
-        words.emplace_back(setting.word);
-    }
-    return words;
+    return WordsOf(kSettings, &LightingSetting::word);
 }
 
 std::vector<std::string> DirectionWords() {
-    std::vector<std::string> words;
-    for (const DirectionWord& direction : kDirections) {
-        words.emplace_back(direction.word);
-    }
-    return words;
+    return WordsOf(kDirections, &DirectionWord::word);
 }
 
 std::vector<std::string> FixedColorWords() {

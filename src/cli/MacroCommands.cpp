@@ -39,13 +39,16 @@ int ListMacros(CtlSession& ctl) {
     return 0;
 }
 
-int ShowMacro(CtlSession& ctl, const std::string& word) {
+// Work on the macro a word names among the keyboard's macros, which it may change.
+using NamedMacroWork = int (*)(CtlSession& ctl, MacroList& macros, MacroRecord& macro);
+
+int OnNamedMacro(CtlSession& ctl, const std::string& word, NamedMacroWork work) {
     MacroList macros = WorkingMacros(ctl.Session());
     const Checked<MacroRecord*> macro = MacroArgument(word, macros);
-    if (!macro) {
-        return ArgumentRefused(macro.error);
-    }
-    const MacroRecord& shown = **macro;
+    return macro ? work(ctl, macros, **macro) : ArgumentRefused(macro.error);
+}
+
+int ShowMacro(CtlSession&, MacroList&, MacroRecord& shown) {
     std::printf("%s (id %u), repeat %u, %s\n", shown.Name().c_str(), shown.Id(),
                 shown.RepeatCount(),
                 Plural(static_cast<size_t>(shown.EventCount()), "event", "events").c_str());
@@ -94,17 +97,12 @@ int ImportMacroFile(CtlSession& ctl, const MacroJsonRead& read) {
     return 0;
 }
 
-int DeleteMacro(CtlSession& ctl, const std::string& word) {
-    MacroList macros = WorkingMacros(ctl.Session());
-    const Checked<MacroRecord*> macro = MacroArgument(word, macros);
-    if (!macro) {
-        return ArgumentRefused(macro.error);
-    }
-    const std::string name = (*macro)->Name();
-    if (!ConfirmWorkingMacroDelete(ctl.Session(), **macro)) {
+int DeleteMacro(CtlSession& ctl, MacroList& macros, MacroRecord& macro) {
+    const std::string name = macro.Name();
+    if (!ConfirmWorkingMacroDelete(ctl.Session(), macro)) {
         return CommandFailed("the macro " + name + " was kept");
     }
-    macros.erase(macros.begin() + (*macro - macros.data()));
+    macros.erase(macros.begin() + (&macro - macros.data()));
     if (!ApplyMacros(ctl, std::move(macros))) {
         return CTL_EXIT_FAILED;
     }
@@ -128,6 +126,11 @@ CtlPlan PlanImport(const std::string& path) {
         [read = std::move(read)](CtlSession& ctl) { return ImportMacroFile(ctl, read); });
 }
 
+template <NamedMacroWork work>
+CtlPlan PlanOnNamedMacro(const std::string& name) {
+    return CtlPlan::WithKeyboard([name](CtlSession& ctl) { return OnNamedMacro(ctl, name, work); });
+}
+
 // A subcommand and the word it takes, if any.
 struct MacroSubcommand {
     std::string_view word;
@@ -137,10 +140,10 @@ struct MacroSubcommand {
 
 constexpr MacroSubcommand kSubcommands[] = {
     {"list", "", [](const std::string&) { return CtlPlan::WithKeyboard(&ListMacros); }},
-    {"show", "NAME", [](const std::string& name) { return WithKeyboardOn(&ShowMacro, name); }},
+    {"show", "NAME", &PlanOnNamedMacro<&ShowMacro>},
     {"export", "FILE", [](const std::string& path) { return WithKeyboardOn(&ExportMacros, path); }},
     {"import", "FILE", &PlanImport},
-    {"delete", "NAME", [](const std::string& name) { return WithKeyboardOn(&DeleteMacro, name); }},
+    {"delete", "NAME", &PlanOnNamedMacro<&DeleteMacro>},
 };
 
 CtlPlan PlanMacro(const CtlArguments& arguments) {
@@ -161,11 +164,7 @@ CtlPlan PlanMacro(const CtlArguments& arguments) {
 }  // namespace
 
 std::vector<std::string> MacroActionWords() {
-    std::vector<std::string> words;
-    for (const MacroSubcommand& action : kSubcommands) {
-        words.emplace_back(action.word);
-    }
-    return words;
+    return WordsOf(kSubcommands, &MacroSubcommand::word);
 }
 
 const std::vector<CtlCommand>& MacroCommands() {

@@ -15,11 +15,7 @@ namespace keyloom {
 namespace {
 
 std::vector<std::string> CommandWords() {
-    std::vector<std::string> words;
-    for (const CtlCommand& command : CtlCommands()) {
-        words.emplace_back(command.name);
-    }
-    return words;
+    return WordsOf(CtlCommands(), &CtlCommand::name);
 }
 
 struct NameList {
@@ -51,21 +47,14 @@ int PrintLines(const std::vector<std::string>& words) {
 }
 
 std::vector<std::string> ListNames() {
-    std::vector<std::string> names;
-    for (const NameList& list : kLists) {
-        names.emplace_back(list.name);
-    }
+    std::vector<std::string> names = WordsOf(kLists, &NameList::name);
     names.emplace_back(kOptionsList);
     names.emplace_back(kListsList);
     return names;
 }
 
 std::vector<std::string> OptionWords(const CtlCommand& command) {
-    std::vector<std::string> words;
-    for (const CtlOption& option : command.options) {
-        words.emplace_back(option.name);
-    }
-    return words;
+    return WordsOf(command.options, &CtlOption::name);
 }
 
 CtlPlan PlanNames(const CtlArguments& arguments) {

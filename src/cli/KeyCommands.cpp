@@ -204,14 +204,16 @@ const std::vector<CtlCommand>& KeyCommands() {
          "KEY FUNCTION [KEY FUNCTION]...",
          "give keys and G keys a function and write it to the keyboard",
          "KEY is a key by its name, letter case and spaces aside (CapsLock, \"Left Ctrl\", A,\n"
-         "F5), by its code (KEY_03A), or G1 to G9 of the bank. FUNCTION is one of:\n"
+         "F5; keyloomctl names keys lists them), by its code (KEY_03A), or G1 to G9 of the\n"
+         "bank. FUNCTION is one of:\n"
          "  default                 the key's factory function\n"
          "  disabled                no function\n"
          "  key:NAME                acts as another key\n"
          "  mouse:BUTTON            left, right, middle, wheel-up or wheel-down (also\n"
          "                          key:mouse:BUTTON)\n"
          "  macro:NAME-or-ID[,repeat=R]\n"
-         "                          plays a macro of the keyboard R times (1 to 255, default 1)\n"
+         "                          plays a macro of the keyboard; repeat=R (1 to 255) sets\n"
+         "                          how often it plays, as the window's repeat count does\n"
          "  stop-macro              stops the macro that plays\n"
          "  media:NAME              a media function, such as Mute or VolumeUp\n"
          "  function:N              keyboard function 1 to 11\n"

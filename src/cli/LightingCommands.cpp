@@ -133,11 +133,12 @@ LightingWork ModeWrite(int mode) {
 
 // The per-key colours and their presets belong to the user mode, as in the lighting panel.
 bool InUserMode(CtlLighting& lighting) {
-    if (lighting.State().values.mode == MODE_USER) {
+    const LightingState& state = lighting.State();
+    if (state.values.mode == MODE_USER && state.modes.Contains(MODE_USER)) {
         return true;
     }
     CommandFailed("per-key colours need mode " + ModeText(MODE_USER) +
-                  "; the keyboard is in mode " + ModeText(lighting.State().values.mode));
+                  "; the keyboard is in mode " + ModeText(state.values.mode));
     return false;
 }
 

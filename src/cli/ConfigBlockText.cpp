@@ -28,13 +28,7 @@ std::string HexLines(const uint8_t* bytes, size_t count) {
 }  // namespace
 
 std::string ConfigBlockText(const uint8_t* block) {
-    std::string modes;
-    for (size_t i = 0; i < CONFIG_MODE_COUNT; ++i) {
-        const uint8_t mode = block[CONFIG_MODE_LIST + i];
-        if (mode != 0) {
-            modes += (modes.empty() ? "" : " ") + std::to_string(mode);
-        }
-    }
+    const std::string modes = JoinedNumbers(AnnouncedModes(block), " ");
     const unsigned units = block[CONFIG_MACRO_UNITS];
     std::string text = "Configuration block (" + std::to_string(CONFIG_BLOCK_SIZE) + " bytes)\n";
     text += "  active profile: " + std::to_string(block[CONFIG_ACTIVE_PROFILE] + 1) + "\n";
@@ -43,6 +37,24 @@ std::string ConfigBlockText(const uint8_t* block) {
     text += "  lighting modes: " + (modes.empty() ? std::string("none") : modes) + "\n";
     text += "  bytes:\n" + HexLines(block, CONFIG_BLOCK_SIZE);
     return text;
+}
+
+std::vector<int> AnnouncedModes(const uint8_t* block) {
+    std::vector<int> modes;
+    for (size_t i = 0; i < CONFIG_MODE_COUNT; ++i) {
+        if (const uint8_t mode = block[CONFIG_MODE_LIST + i]) {
+            modes.push_back(mode);
+        }
+    }
+    return modes;
+}
+
+std::string JoinedNumbers(const std::vector<int>& numbers, std::string_view separator) {
+    std::string joined;
+    for (const int number : numbers) {
+        joined += (joined.empty() ? "" : std::string(separator)) + std::to_string(number);
+    }
+    return joined;
 }
 
 }  // namespace keyloom

@@ -2,11 +2,15 @@
 
 #include <cstdio>
 
+#include "cli/CtlFailure.h"
 #include "platform/ExecutablePath.h"
 #include "platform/UserFolders.h"
+#include "session/ApplyPipeline.h"
 #include "session/DeviceChannels.h"
 #include "session/SessionMessages.h"
 #include "session/TransportCallback.h"
+#include "session/WindowMessages.h"
+#include "storage/UserDataFolder.h"
 
 namespace keyloom {
 
@@ -20,7 +24,8 @@ SessionPaths UserPaths() {
 
 }  // namespace
 
-CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers) {
+CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers,
+                       bool readsKeyboardBack) {
     context_.window = &host_;
     // Without a window there is nothing to show when the keyboard arrives.
     context_.noAutoShow = 1;
@@ -29,9 +34,17 @@ CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers) {
     host_.OnMessageShown([](const HeadlessHost::ShownMessage& shown) {
         std::fprintf(stderr, "%s\n", shown.text.c_str());
     });
-    host_.SetHandler([this](uint32_t message, uintptr_t wParam, intptr_t lParam) {
-        return HandleSessionMessage(*session_, message, wParam, lParam);
-    });
+    host_.SetHandler(
+        [this, readsKeyboardBack](uint32_t message, uintptr_t wParam, intptr_t lParam) -> intptr_t {
+            if (message == UM_PROFILE_RELOAD && !readsKeyboardBack) {
+                return 0;
+            }
+            return HandleSessionMessage(*session_, message, wParam, lParam);
+        });
+    // As the window's start does, before the keyboard's arrival creates the per-user folder:
+    // a first run seeds the user lighting files only while that folder does not exist yet.
+    // Presets that could not be copied read as empty ones; the file errors are logged.
+    (void)UserDataFolder::OfThisUser().PrepareFirstRun();
     StartDeviceChannels(*session_);
     host_.SetInitComplete(true);
     Settle();
@@ -45,6 +58,16 @@ CtlSession::~CtlSession() {
 
 bool CtlSession::KeyboardPresent() const {
     return session_->link.Transport().DeviceCount(CONFIG_COLLECTION) > 0;
+}
+
+bool CtlSession::Apply(int profile) {
+    ApplyProfileChanges(*session_, profile);
+    Settle();
+    if (host_.ApplyEnabled()) {
+        CommandFailed("the changes were not written to the keyboard");
+        return false;
+    }
+    return true;
 }
 
 void CtlSession::Settle() {

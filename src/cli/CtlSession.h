@@ -10,12 +10,13 @@
 namespace keyloom {
 
 // The tool's start-up without a window: the transport bound by name, the channels opened, the
-// device-state worker's arrival done, message boxes printed to standard error and answered from
-// the command line.
+// device-state worker's arrival done (reading the keyboard back into the working profile file,
+// unless told not to), message boxes printed to standard error and answered from the command
+// line.
 class CtlSession {
   public:
     // On a bound transport, which lives until the process ends.
-    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers);
+    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers, bool readsKeyboardBack);
     ~CtlSession();
     CtlSession(const CtlSession&) = delete;
     CtlSession& operator=(const CtlSession&) = delete;
@@ -25,6 +26,10 @@ class CtlSession {
     bool KeyboardPresent() const;
     // Waits until the window messages and the workers started so far are done.
     void Settle();
+    // The pending changes applied as the window's Apply does, the profile's key table written
+    // too when it is not the active one; false, with the reason printed, when the keyboard did
+    // not take them.
+    [[nodiscard]] bool Apply(int profile);
 
   private:
     AppContext context_;

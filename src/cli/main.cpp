@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "cli/CtlCommands.h"
+#include "cli/CtlFailure.h"
+#include "cli/CtlHelp.h"
 #include "cli/CtlSession.h"
 #include "device/DeviceLink.h"
 #include "platform/ExecutablePath.h"
@@ -18,83 +20,51 @@ namespace {
 
 using namespace keyloom;
 
-constexpr int kExitFailed = 1;
-constexpr int kExitUsage = 2;
 constexpr int kExitToolRunning = 3;
 constexpr int kExitBySignal = 128;  // plus the signal, as a shell reports it
 
-std::string Usage() {
-    std::string text =
-        "Usage: keyloomctl [--simulate] [--yes | --no] COMMAND [ARGUMENT]\n"
-        "\n"
-        "Options:\n"
-        "  --simulate   use the built-in virtual keyboard instead of a real one\n"
-        "  --yes, --no  answer every question with Yes or No (default: the question's\n"
-        "               default button)\n"
-        "  --help       show this text\n"
-        "\n"
-        "Commands:\n";
-    for (const auto& command : CtlCommands()) {
-        std::string left = std::string("  ") + command.name;
-        if (command.argument[0] != '\0') {
-            left += std::string(" ") + command.argument;
-        }
-        left.resize(std::max<size_t>(left.size() + 1, 17), ' ');
-        text += left + command.help + "\n";
-    }
-    text +=
-        "\nMessages the tool would show in a message box are printed to standard error.\n"
-        "Exit code 0 on success, 1 when the command failed, 2 for wrong usage, 3 while Keyloom\n"
-        "itself is running, 128 + the signal when interrupted (the exchange in flight is\n"
-        "abandoned and no file is left half written).\n";
-    return text;
-}
-
-struct Arguments {
+// The options every command takes, the command and the words that are its own.
+struct CommandLine {
     std::optional<MessageAnswer> answers;
-    std::vector<std::string> words;
+    bool help = false;
+    const CtlCommand* command = nullptr;
+    std::vector<std::string> commandWords;
+    std::string error;
 };
 
-int UsageError(const std::string& reason) {
-    std::fprintf(stderr, "keyloomctl: %s\n\n%s", reason.c_str(), Usage().c_str());
-    return kExitUsage;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Before any thread exists, so that every thread inherits the blocked termination signals.
-    TerminationSignals::Block();
-    Arguments arguments;
-    for (int i = 1; i < argc; ++i) {
+// The options of the program stand anywhere before a lone "--" of the command; the first other
+// word names the command.
+CommandLine ReadCommandLine(int argc, char** argv) {
+    CommandLine line;
+    bool commandWordsOnly = false;
+    for (int i = 1; i < argc && line.error.empty(); ++i) {
         const std::string word = argv[i];
-        if (word == "--help" || word == "-h") {
-            std::fputs(Usage().c_str(), stdout);
-            return 0;
-        }
-        if (word == "--simulate") {
+        if (commandWordsOnly) {
+            line.commandWords.push_back(word);
+        } else if (word == "--help" || word == "-h") {
+            line.help = true;
+        } else if (word == "--simulate") {
             setenv("ZOZODIZ_BACKEND", "sim", 1);
         } else if (word == "--yes" || word == "--no") {
-            arguments.answers = word == "--yes" ? MessageAnswer::kYes : MessageAnswer::kNo;
-        } else if (word.rfind("--", 0) == 0) {
-            return UsageError("unknown option " + word);
-        } else {
-            arguments.words.push_back(word);
+            line.answers = word == "--yes" ? MessageAnswer::kYes : MessageAnswer::kNo;
+        } else if (line.command != nullptr) {
+            commandWordsOnly = word == "--";
+            line.commandWords.push_back(word);
+        } else if (word.starts_with("-")) {
+            line.error = "unknown option " + word;
+        } else if ((line.command = FindCtlCommand(word)) == nullptr) {
+            line.error = "unknown command " + word;
         }
     }
-    if (arguments.words.empty()) {
-        return UsageError("no command given");
-    }
-    const CtlCommand* command = FindCtlCommand(arguments.words[0]);
-    if (command == nullptr) {
-        return UsageError("unknown command " + arguments.words[0]);
-    }
-    const size_t expected = command->argument[0] != '\0' ? 2 : 1;
-    if (arguments.words.size() != expected) {
-        return UsageError(
-            std::string(command->name) +
-            (expected == 2 ? " takes " + std::string(command->argument) : " takes no argument"));
-    }
+    return line;
+}
+
+int UsageError(const std::string& reason, const std::string& usage) {
+    std::fprintf(stderr, "keyloomctl: %s\n\n%s", reason.c_str(), usage.c_str());
+    return CTL_EXIT_USAGE;
+}
+
+int RunInSession(const CtlPlan& plan, std::optional<MessageAnswer> answers) {
     if (InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK)) {
         std::fprintf(stderr,
                      "keyloomctl: Keyloom is running; exit it first (tray menu, Exit), since "
@@ -104,8 +74,7 @@ int main(int argc, char** argv) {
     std::string whyNot;
     std::unique_ptr<DeviceLink> link = DeviceLink::Bind(ExecutableFolder(), whyNot);
     if (!link) {
-        std::fprintf(stderr, "keyloomctl: %s\n", whyNot.c_str());
-        return kExitFailed;
+        return CommandFailed(whyNot);
     }
     // The library's threads call into the link for as long as the process lives.
     DeviceLink& bound = *link.release();
@@ -116,7 +85,33 @@ int main(int argc, char** argv) {
         caught = signal;
         bound.Answers().Abandon();
     });
-    CtlSession ctl(bound, arguments.answers);
-    const int result = command->run(ctl, expected == 2 ? arguments.words[1] : std::string());
+    CtlSession ctl(bound, answers, plan.readsKeyboardBack);
+    const int result = plan.needsKeyboard && !ctl.KeyboardPresent()
+                           ? CommandFailed("no keyboard found")
+                           : plan.inSession(ctl);
     return caught != 0 ? kExitBySignal + caught : result;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Before any thread exists, so that every thread inherits the blocked termination signals.
+    TerminationSignals::Block();
+    const CommandLine line = ReadCommandLine(argc, argv);
+    if (!line.error.empty()) {
+        return UsageError(line.error, UsageText());
+    }
+    if (line.help) {
+        std::fputs((line.command != nullptr ? CommandHelp(*line.command) : UsageText()).c_str(),
+                   stdout);
+        return 0;
+    }
+    if (line.command == nullptr) {
+        return UsageError("no command given", UsageText());
+    }
+    const CtlPlan plan = PlanCommand(*line.command, line.commandWords);
+    if (!plan.refusal.empty()) {
+        return UsageError(plan.refusal, CommandUsage(*line.command));
+    }
+    return plan.alone ? plan.alone() : RunInSession(plan, line.answers);
 }

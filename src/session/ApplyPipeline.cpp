@@ -68,10 +68,28 @@ struct SaveAndWriteResult {
     ImageWrite written;
 };
 
-SaveAndWriteResult SaveAndWrite(KeyboardSession& session) {
+SaveAndWriteResult SaveAndWrite(KeyboardSession& session, bool allProfiles) {
     std::lock_guard lock(session.context.profileLock);
     const bool saved = SaveWorkingProfileLocked(session) == PROFILE_FILE_OK;
-    return {saved, SnapshotAndWrite(session, false)};
+    return {saved, SnapshotAndWrite(session, allProfiles)};
+}
+
+void Apply(KeyboardSession& session, bool allProfiles) {
+    WindowPort& window = *session.context.window;
+    BusyIndicator busy(session);
+    busy.Show();
+    if (!window.ApplyEnabled()) {
+        busy.Hide();
+        return;
+    }
+    const SaveAndWriteResult result = SaveAndWrite(session, allProfiles);
+    if (result.saved && result.written == ImageWrite::kWritten) {
+        window.SetApplyEnabled(false);
+    }
+    busy.Hide();
+    if (result.written == ImageWrite::kFailed) {
+        ReportFailedWrite(session);
+    }
 }
 
 void ClearKeysOfActiveProfile(KeyboardSession& session) {
@@ -91,21 +109,11 @@ void ClearKeysOfActiveProfile(KeyboardSession& session) {
 }  // namespace
 
 void ApplyChanges(KeyboardSession& session) {
-    WindowPort& window = *session.context.window;
-    BusyIndicator busy(session);
-    busy.Show();
-    if (!window.ApplyEnabled()) {
-        busy.Hide();
-        return;
-    }
-    const SaveAndWriteResult result = SaveAndWrite(session);
-    if (result.saved && result.written == ImageWrite::kWritten) {
-        window.SetApplyEnabled(false);
-    }
-    busy.Hide();
-    if (result.written == ImageWrite::kFailed) {
-        ReportFailedWrite(session);
-    }
+    Apply(session, false);
+}
+
+void ApplyProfileChanges(KeyboardSession& session, int profile) {
+    Apply(session, profile != GetActiveProfile(session));
 }
 
 void ReportFailedWrite(KeyboardSession& session) {
@@ -133,8 +141,11 @@ void RestoreDefaults(KeyboardSession& session, const std::function<void()>& rest
 ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles) {
     std::lock_guard profileLock(session.context.profileLock);
     std::lock_guard imageLock(session.context.deviceImageLock);
+    // The keys of the profiles not written would play a macro that moved or is gone at its old
+    // position, which now holds another macro or none.
+    const bool macrosChanged = session.deviceImage.MacroPositionsChangedIn(session.profile.macros);
     session.deviceImage.Take(session.profile);
-    return WriteDeviceImage(session, allProfiles);
+    return WriteDeviceImage(session, allProfiles || macrosChanged);
 }
 
 ImageWrite WriteDeviceImage(KeyboardSession& session, bool allProfiles) {

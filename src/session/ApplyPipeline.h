@@ -25,6 +25,10 @@ enum class ImageWrite {
 // MSG_APPLY.
 void ApplyChanges(KeyboardSession& session);
 
+// ApplyChanges for changes made to a profile that need not be the active one: when it is not,
+// the key tables of all three profiles are written, as a restore writes them.
+void ApplyProfileChanges(KeyboardSession& session, int profile);
+
 // The OK button: applies, then hides the window whatever came of it.
 void ApplyChangesAndHide(KeyboardSession& session);
 
@@ -35,8 +39,8 @@ void ApplyChangesAndHide(KeyboardSession& session);
 void RestoreDefaults(KeyboardSession& session, const std::function<void()>& restoreLighting);
 
 // Takes the snapshot of the working profile and writes it: the active profile's key table, or all
-// three when `allProfiles` says so, and the macros. Takes the profile lock, then the device image
-// lock.
+// three when `allProfiles` says so or a macro of the previous snapshot has moved or gone, and the
+// macros. Takes the profile lock, then the device image lock.
 [[nodiscard]] ImageWrite SnapshotAndWrite(KeyboardSession& session, bool allProfiles);
 
 // Writes the snapshot to the keyboard. Macros that do not fit the keyboard's macro memory even

@@ -9,6 +9,17 @@ void DeviceImage::Take(const WorkingProfile& profile) {
     snapshot_ = profile;
 }
 
+bool DeviceImage::MacroPositionsChangedIn(const MacroList& macros) const {
+    const MacroList& held = snapshot_.macros;
+    for (size_t position = 0; position < held.size(); ++position) {
+        const MacroRecord* now = FindMacroById(macros, held[position].Id());
+        if (now == nullptr || static_cast<size_t>(now - macros.data()) != position) {
+            return true;
+        }
+    }
+    return false;
+}
+
 MacroAreaSize DeviceImage::MacroSizes() const {
     return MacroAreaSizes(snapshot_.macros);
 }

@@ -10,6 +10,7 @@
 
 #include "model/DeviceKeyCode.h"
 #include "model/MacroArea.h"
+#include "model/MacroList.h"
 #include "model/WorkingProfile.h"
 
 namespace keyloom {
@@ -18,6 +19,10 @@ class DeviceImage {
   public:
     // Replaces the previous snapshot by a copy of the profile's image, macros and texts.
     void Take(const WorkingProfile& profile);
+
+    // Whether a macro of the snapshot is no longer at its position in this list: moved, or gone.
+    // Keys play macros by position, so key tables written before would play the wrong ones.
+    bool MacroPositionsChangedIn(const MacroList& macros) const;
 
     MacroAreaSize MacroSizes() const;
     // The keyboard's macro memory image of exactly `size` bytes; empty when the macros need more.

@@ -5,6 +5,7 @@
 #include "device/ConfigCommands.h"
 #include "model/MacroReferences.h"
 #include "session/ActiveProfile.h"
+#include "session/ProfileKeyEditing.h"
 
 namespace keyloom {
 
@@ -28,22 +29,16 @@ KeyAssignment ReadKeyRecord(KeyboardSession& session, int slot) {
 bool StoreKeyRecord(KeyboardSession& session, int slot, const KeyAssignment& record,
                     MacroList editedMacros) {
     const int profile = GetActiveProfile(session);
+    bool stored = false;
     {
         std::lock_guard lock(session.context.profileLock);
         AssignmentTable table = session.profile.Assignments();
         // Whatever it reset, Apply is enabled below and the editor redraws every key.
         (void)ReplaceMacroList(session.profile.macros, std::move(editedMacros), table);
-        if (IsEditableProfile(profile)) {
-            session.profile.texts.Set(profile * ASSIGNMENT_SLOTS + slot, u"");
-            KeyAssignment stored = table.EntryOf(profile, slot);
-            stored.kind = record.kind;
-            stored.tag = record.tag;
-            stored.value = record.value;
-            table.SetEntry(profile, slot, stored);
-        }
+        stored = StoreKeyRecordLocked(session, profile, slot, record);
     }
     session.context.window->SetApplyEnabled(true);
-    return IsEditableProfile(profile);
+    return stored;
 }
 
 }  // namespace keyloom

@@ -106,6 +106,10 @@ ProfileFileResult ReloadFromKeyboard(KeyboardSession& session, int flag) {
         loaded = read ? LoadProfileFile(session, path) : PROFILE_FILE_REFUSED;
         if (loaded != PROFILE_FILE_OK) {
             MakeBlankWorkingProfile(session);
+        } else {
+            // What the keyboard holds, so that the next apply sees the macros it moves.
+            std::lock_guard imageLock(session.context.deviceImageLock);
+            session.deviceImage.Take(session.profile);
         }
         session.context.window->RedrawKeyMarks();
     }

@@ -20,7 +20,8 @@ namespace keyloom {
                                                      const std::string& path);
 
 // The working profile rebuilt from the keyboard through the working profile file, or a blank
-// one when the keyboard cannot be read; the key marks are redrawn. Flag 0 also clears the
+// one when the keyboard cannot be read; the key marks are redrawn. A profile read from the
+// keyboard is also the snapshot of what the keyboard holds. Flag 0 also clears the
 // pending state. Takes the profile lock itself, after the keyboard reads. 1 when the keyboard's
 // profiles were loaded, 0 when the working profile became blank.
 [[nodiscard]] ProfileFileResult ReloadFromKeyboard(KeyboardSession& session, int flag);

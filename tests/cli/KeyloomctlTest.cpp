@@ -1,20 +1,21 @@
 // keyloomctl run as a user runs it: a separate process on the virtual keyboard.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 #include <string>
 
+#include "cli/CtlRun.h"
 #include "model/MacroRecord.h"
 #include "model/WorkingProfile.h"
 #include "platform/AtomicFile.h"
 #include "platform/InstanceLock.h"
+#include "platform/ScopedVariable.h"
 #include "storage/ProfileFile.h"
+#include "storage/UserDataFolder.h"
 #include "support/ChildProcess.h"
 #include "support/Eventually.h"
 #include "support/FileContents.h"
@@ -23,35 +24,10 @@
 namespace keyloom {
 namespace {
 
-struct CtlRun {
-    int exitCode = -1;
-    std::string output;  // standard output and standard error
-};
+using test::CtlRun;
+using test::RunCtl;
 
-CtlRun RunCtl(const std::string& environment, const std::string& arguments) {
-    const std::string command =
-        environment + " " + KEYLOOM_BIN_DIR + "keyloomctl " + arguments + " 2>&1";
-    CtlRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        ADD_FAILURE() << "cannot run " << command;
-        return run;
-    }
-    std::array<char, 4096> buffer{};
-    size_t got;
-    while ((got = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) {
-        run.output.append(buffer.data(), got);
-    }
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-class KeyloomctlTest : public ::testing::Test {
-  protected:
-    const std::string folder_ = test::MakeTemporaryFolder();
-    const std::string simulated_ = "ZOZODIZ_SIM_STATE=" + folder_ + "/sim.state";
-};
+using KeyloomctlTest = test::CtlTest;
 
 TEST_F(KeyloomctlTest, ReadsTheConfigurationBlockThroughTheWholeStack) {
     const std::string trace = folder_ + "/trace.txt";
@@ -180,7 +156,7 @@ TEST_F(KeyloomctlTest, ProfileSwitchReachesTheKeyboard) {
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(RunCtl(simulated_, "--simulate info").output.find("active profile: 2"),
               std::string::npos);
-    EXPECT_EQ(RunCtl(simulated_, "--simulate profile 4").exitCode, 1);
+    EXPECT_EQ(RunCtl(simulated_, "--simulate profile 4").exitCode, 2);
 }
 
 // The position (from 1) of the first request with this command among the requests written in a
@@ -228,12 +204,14 @@ TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
     const std::string output = folder_ + "/output";
     const std::string backup = folder_ + "/interrupted.qvp";
     const std::string trace = folder_ + "/trace.txt";
-    setenv("ZOZODIZ_SIM_STATE", (folder_ + "/sim.state").c_str(), 1);
-    setenv("ZOZODIZ_SIM_FAULTS", "1:1,2:1,3:1", 1);  // the keyboard keeps silent at first
-    setenv("ZOZODIZ_TRACE", trace.c_str(), 1);
+    // The child takes these; the tests after this one find the variables as they were.
+    const test::ScopedVariable state("ZOZODIZ_SIM_STATE", folder_ + "/sim.state");
+    std::optional<test::ScopedVariable> faults(std::in_place, "ZOZODIZ_SIM_FAULTS",
+                                               "1:1,2:1,3:1");  // silent at first
+    std::optional<test::ScopedVariable> traced(std::in_place, "ZOZODIZ_TRACE", trace);
     test::ChildProcess ctl(KEYLOOM_BIN_DIR "keyloomctl", {"--simulate", "backup", backup}, output);
-    unsetenv("ZOZODIZ_SIM_FAULTS");
-    unsetenv("ZOZODIZ_TRACE");
+    faults.reset();
+    traced.reset();
     // Interrupted once its first request is on the wire, so the signal meets a waiting exchange.
     ASSERT_TRUE(test::Eventually(
         [&] { return test::FileText(trace).value_or("").find("W ") != std::string::npos; }));
@@ -242,6 +220,19 @@ TEST_F(KeyloomctlTest, AnInterruptGivesUpTheExchangeAndLeavesNoFile) {
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
         EXPECT_EQ(entry.path().filename().string().find("interrupted"), std::string::npos)
             << entry.path();
+    }
+}
+
+// Started before the window ever was, keyloomctl leaves the user's lighting presets seeded as the
+// window's first start would.
+TEST_F(KeyloomctlTest, AFirstRunSeedsTheUserLightingFiles) {
+    const std::string data = folder_ + "/data";
+    ASSERT_EQ(RunCtl(simulated_ + " XDG_DATA_HOME=" + data, "--simulate info").exitCode, 0);
+    const auto shipped = test::FileBytes(KEYLOOM_BIN_DIR "Skins/UserDengColor_3.userd");
+    ASSERT_TRUE(shipped.has_value());
+    const UserDataFolder files(data + "/VQ52R_EN", "");
+    for (int profile = 0; profile < 3; ++profile) {
+        EXPECT_EQ(test::FileBytes(files.LightingFilePath(profile)), shipped) << profile;
     }
 }
 

@@ -9,9 +9,11 @@
 #include "model/MacroArea.h"
 #include "platform/LittleEndian.h"
 #include "session/ProfileOperations.h"
+#include "session/ProfileReload.h"
 #include "storage/ProfileFile.h"
 #include "support/RecordingWindowPort.h"
 #include "support/SimKeyboardFixture.h"
+#include "support/SimMacros.h"
 #include "support/TestEnvironment.h"
 
 namespace keyloom::test {
@@ -78,6 +80,18 @@ class ApplyPipelineTest : public SimKeyboardTest {
         return {0, 0};
     }
 
+    // The profiles whose key tables were written after the first `before` requests.
+    std::vector<int> KeyTablesWrittenSince(size_t before) const {
+        std::vector<int> tables;
+        const auto requests = WrittenRequests();
+        for (size_t i = before; i < requests.size(); ++i) {
+            if (requests[i].command == CMD_WRITE_KEYS && requests[i].offset % 378 == 0) {
+                tables.push_back(requests[i].offset / 378);
+            }
+        }
+        return tables;
+    }
+
     AppContext context;
     RecordingWindowPort window;
     KeyboardSession session{context, Link(), {MakeTemporaryFolder() + "/", KEYLOOM_BIN_DIR, ""}};
@@ -99,6 +113,73 @@ TEST_F(ApplyPipelineTest, OneApplyWritesBeginMacrosKeyTableEndAndClearsThePendin
     EXPECT_TRUE(ProfileSaved());
     EXPECT_FALSE(window.ApplyEnabled());
     EXPECT_TRUE(window.Recorded().shownKeys.empty());
+}
+
+// The window edits only the active profile; a change made to another one reaches the keyboard
+// with all three key tables.
+TEST_F(ApplyPipelineTest, AChangeToAnotherProfileWritesTheKeyTablesOfAllThree) {
+    struct Case {
+        int profile;
+        std::vector<int> tables;
+    };
+    for (const Case& test : {Case{kProfile, {kProfile}}, Case{2, {0, 1, 2}}}) {
+        session.profile.Assignments().SetEntry(test.profile, kKeyB, {ASSIGN_DISABLED});
+        window.SetApplyEnabled(true);
+        const size_t before = WrittenRequests().size();
+
+        ApplyProfileChanges(session, test.profile);
+
+        EXPECT_EQ(KeyTablesWrittenSince(before), test.tables) << "profile " << test.profile;
+        EXPECT_FALSE(window.ApplyEnabled());
+    }
+}
+
+// Keys play macros by their position in the macro memory. The window writes the active profile's
+// key table only, so when a macro moves or is deleted, the tables of the other profiles are
+// written too.
+TEST_F(ApplyPipelineTest, AMacroThatMovesOrGoesHasEveryKeyTableWritten) {
+    const auto macro = [](uint16_t id) {
+        MacroRecord record = TestMacro();
+        record.SetId(id);
+        return record;
+    };
+    session.profile.macros = {macro(1), macro(2)};
+    ApplyChanges(session);
+    struct Case {
+        const char* edit;
+        MacroList macros;
+        std::vector<int> tables;
+    };
+    const Case cases[] = {
+        {"nothing moved", {macro(1), macro(2)}, {kProfile}},
+        {"one added at the end", {macro(1), macro(2), macro(3)}, {kProfile}},
+        {"the first deleted", {macro(2), macro(3)}, {0, 1, 2}},
+        {"two swapped", {macro(3), macro(2)}, {0, 1, 2}},
+        {"the last deleted", {macro(3)}, {0, 1, 2}},
+    };
+    for (const Case& test : cases) {
+        session.profile.macros = test.macros;
+        window.SetApplyEnabled(true);
+        const size_t before = WrittenRequests().size();
+
+        ApplyChanges(session);
+
+        EXPECT_EQ(KeyTablesWrittenSince(before), test.tables) << test.edit;
+    }
+}
+
+// The keyboard's macros as read at its arrival are where the keys find them.
+TEST_F(ApplyPipelineTest, AMacroDeletedAfterTheKeyboardWasReadHasEveryKeyTableWritten) {
+    WriteMacrosToSim(2);
+    ASSERT_EQ(ReloadFromKeyboard(session, 0), 1);
+    ASSERT_EQ(session.profile.macros.size(), 2u);
+    session.profile.macros.erase(session.profile.macros.begin());
+    window.SetApplyEnabled(true);
+    const size_t before = WrittenRequests().size();
+
+    ApplyChanges(session);
+
+    EXPECT_EQ(KeyTablesWrittenSince(before), (std::vector<int>{0, 1, 2}));
 }
 
 TEST_F(ApplyPipelineTest, NothingPendingWritesAndSavesNothingButShowsTheIndicator) {

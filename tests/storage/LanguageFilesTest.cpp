@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/KeyCatalog.h"
+#include "model/KeyNameMatch.h"
 #include "platform/IniDocument.h"
 #include "platform/PrivateProfile.h"
 #include "platform/TextEncoding.h"
@@ -494,6 +496,30 @@ TEST(LanguageFilesTest, NewProfileNameIsAFileNameWithItsLeadingSeparator) {
         ASSERT_GT(name.size(), 1u);
         EXPECT_EQ(name.front(), '/');
         EXPECT_EQ(name.find('/', 1), std::string::npos) << name;
+    }
+}
+
+// keyloomctl takes key names in both languages at once: none may name another key.
+TEST(LanguageFilesTest, EveryKeyNameNamesItsOwnKey) {
+    std::vector<TextLookup> languages;
+    for (int slot : kSlots) {
+        std::map<std::string, std::string> names;
+        for (const KeyDescriptor& key : KeyCatalog) {
+            const std::string textKey(key.textKey);
+            const std::string text = textKey.empty() ? "" : LangText(textKey, slot, kFolder);
+            names[textKey] = text == kMissingLanguageText ? "" : text;
+        }
+        languages.push_back([names](const std::string& key) { return names.at(key); });
+    }
+    for (const KeyDescriptor& key : KeyCatalog) {
+        for (const TextLookup& language : languages) {
+            const std::string name = key.textKey.empty() ? "" : language(std::string(key.textKey));
+            if (!name.empty()) {
+                const auto named = ScanCodeOfKeyName(name, languages);
+                ASSERT_TRUE(named.has_value()) << name;
+                EXPECT_EQ(EntryOfScanCode(*named).textKey, key.textKey) << name;
+            }
+        }
     }
 }
 

@@ -1,0 +1,33 @@
+// info as a script reads it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/CtlKeyboard.h"
+
+namespace keyloom::test {
+namespace {
+
+using KeyboardCommandsTest = CtlKeyboardTest;
+
+TEST_F(KeyboardCommandsTest, InfoAsJsonIsOneObjectOnOneLine) {
+    const uint8_t profile = 1;
+    const uint8_t modes[32] = {1, 0, 20, 3};
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_CONFIG, 10, &profile, 1), 1);
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_CONFIG, 12, modes, sizeof modes), 1);
+    const CtlRun present = Ctl("info --json");
+    EXPECT_EQ(present.exitCode, 0);
+    EXPECT_EQ(present.output,
+              "{\"present\":true,\"activeProfile\":2,\"macroMemory\":4096,"
+              "\"lightingModes\":[1,20,3]}\n");
+    EXPECT_TRUE(Ctl("info").Says("lighting modes: 1 20 3"));
+
+    // The machine running the tests has none of the real keyboards.
+    const CtlRun absent = RunCtl("ZOZODIZ_BACKEND=hid", "info --json");
+    EXPECT_EQ(absent.exitCode, 0);
+    EXPECT_EQ(absent.output, "{\"present\":false}\n");
+}
+
+}  // namespace
+}  // namespace keyloom::test

@@ -8,6 +8,8 @@ namespace keyloom {
 
 inline constexpr int CTL_EXIT_FAILED = 1;
 inline constexpr int CTL_EXIT_USAGE = 2;
+// A keyboard is plugged in that this user may not open; the message said how to get access.
+inline constexpr int CTL_EXIT_NO_ACCESS = 4;
 
 // Prints "keyloomctl: <reason>"; CTL_EXIT_FAILED.
 int CommandFailed(const std::string& reason);

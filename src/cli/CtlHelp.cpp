@@ -82,8 +82,10 @@ std::string UsageText() {
     text +=
         "\nMessages the tool would show in a message box are printed to standard error.\n"
         "Exit code 0 on success, 1 when the command failed, 2 for wrong usage (nothing is sent\n"
-        "to the keyboard then), 3 while Keyloom itself is running, 128 + the signal when\n"
-        "interrupted (the exchange in flight is abandoned and no file is left half written).\n";
+        "to the keyboard then), 3 while Keyloom itself is running, 4 when a keyboard is plugged\n"
+        "in that this user may not open (the message says how to get access), 128 + the signal\n"
+        "when interrupted (the exchange in flight is abandoned and no file is left half\n"
+        "written).\n";
     return text;
 }
 

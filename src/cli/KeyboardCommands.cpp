@@ -7,6 +7,7 @@
 #include "cli/CtlFailure.h"
 #include "cli/CtlSession.h"
 #include "device/ConfigCommands.h"
+#include "session/KeyboardAccess.h"
 
 namespace keyloom {
 
@@ -16,11 +17,17 @@ bool ReadConfig(CtlSession& ctl, uint8_t* block) {
     return CmdReadConfig(ctl.Session().link.Exchange(), block) == RESULT_OK;
 }
 
+// No keyboard to read: the absence as the command prints it, and a keyboard that is there but
+// may not be opened said on standard error, with its own exit code.
+int Absent(CtlSession& ctl, const char* text) {
+    std::fputs(text, stdout);
+    return ReportAccessProblem(ctl.Session()) ? CTL_EXIT_NO_ACCESS : 0;
+}
+
 int Info(CtlSession& ctl) {
     uint8_t block[CONFIG_BLOCK_SIZE] = {};
     if (!ctl.KeyboardPresent() || !ReadConfig(ctl, block)) {
-        std::printf("keyboard:       absent\n");
-        return 0;
+        return Absent(ctl, "keyboard:       absent\n");
     }
     const std::string modes = JoinedNumbers(AnnouncedModes(block), " ");
     std::printf("keyboard:       present\n");
@@ -34,8 +41,7 @@ int Info(CtlSession& ctl) {
 int InfoJson(CtlSession& ctl) {
     uint8_t block[CONFIG_BLOCK_SIZE] = {};
     if (!ctl.KeyboardPresent() || !ReadConfig(ctl, block)) {
-        std::printf("{\"present\":false}\n");
-        return 0;
+        return Absent(ctl, "{\"present\":false}\n");
     }
     std::printf(
         "{\"present\":true,\"activeProfile\":%d,\"macroMemory\":%zu,\"lightingModes\":[%s]}\n",

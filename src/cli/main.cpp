@@ -15,6 +15,7 @@
 #include "platform/ExecutablePath.h"
 #include "platform/InstanceLock.h"
 #include "platform/TerminationSignals.h"
+#include "session/KeyboardAccess.h"
 
 namespace {
 
@@ -64,6 +65,12 @@ int UsageError(const std::string& reason, const std::string& usage) {
     return CTL_EXIT_USAGE;
 }
 
+// A keyboard this user may not open is named, with how to get access.
+int NoKeyboard(CtlSession& ctl) {
+    return ReportAccessProblem(ctl.Session()) ? CTL_EXIT_NO_ACCESS
+                                              : CommandFailed("no keyboard found");
+}
+
 int RunInSession(const CtlPlan& plan, std::optional<MessageAnswer> answers) {
     if (InstanceLock::HeldElsewhere(TOOL_INSTANCE_LOCK)) {
         std::fprintf(stderr,
@@ -86,9 +93,8 @@ int RunInSession(const CtlPlan& plan, std::optional<MessageAnswer> answers) {
         bound.Answers().Abandon();
     });
     CtlSession ctl(bound, answers, plan.readsKeyboardBack);
-    const int result = plan.needsKeyboard && !ctl.KeyboardPresent()
-                           ? CommandFailed("no keyboard found")
-                           : plan.inSession(ctl);
+    const int result =
+        plan.needsKeyboard && !ctl.KeyboardPresent() ? NoKeyboard(ctl) : plan.inSession(ctl);
     return caught != 0 ? kExitBySignal + caught : result;
 }
 

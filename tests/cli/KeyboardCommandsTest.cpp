@@ -29,5 +29,14 @@ TEST_F(KeyboardCommandsTest, InfoAsJsonIsOneObjectOnOneLine) {
     EXPECT_EQ(absent.output, "{\"present\":false}\n");
 }
 
+TEST_F(KeyboardCommandsTest, AKeyboardThatMayNotBeOpenedIsNamedWithItsOwnExitCode) {
+    for (const char* command : {"info", "info --json", "config", "keys"}) {
+        const CtlRun run =
+            RunCtl("ZOZODIZ_SIM_ACCESS=denied", std::string("--simulate ") + command);
+        EXPECT_EQ(run.exitCode, 4) << command;
+        EXPECT_TRUE(run.Says("/dev/hidraw-sim")) << command << ": " << run.output;
+    }
+}
+
 }  // namespace
 }  // namespace keyloom::test

@@ -69,11 +69,13 @@ void CKeyloomDlg::HideWindow() {
         return;
     }
     // Nothing would bring the window back from a notification area the desktop does not have.
-    show();
+    // The message comes first: raised while the window is hidden, it stays above the window when
+    // that is shown, instead of waiting unseen behind it.
     if (!m_toldNoTray) {
         m_toldNoTray = true;
         ShowLanguageMessage(m_session, "MAIN_NO_TRAY_PROMPT", MessageButtons::kOk);
     }
+    show();
 }
 
 void CKeyloomDlg::SetTrayIcon(int iconId) {

@@ -1,5 +1,6 @@
 #include "ui/CKeyloomDlg.h"
 
+#include <QApplication>
 #include <QCursor>
 
 #include "platform/AppSettings.h"
@@ -382,6 +383,12 @@ void CKeyloomDlg::OnShow() {
     show();
     raise();
     activateWindow();
+    // A box or dialog that waits for an answer must not end up hidden behind the window.
+    if (QWidget* waiting = QApplication::activeModalWidget();
+        waiting != nullptr && waiting != this) {
+        waiting->raise();
+        waiting->activateWindow();
+    }
 }
 
 }  // namespace keyloom

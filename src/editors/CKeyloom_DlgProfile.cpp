@@ -81,12 +81,12 @@ void CKeyloom_DlgProfile::CreateControls() {
     // A disabled button shows its normal face, its caption dimmed: the pressed face would make
     // an Apply with nothing to apply look like the button in use.
     SetStateSurfaces(CompositeImageSet(skins, "Profile", false));
-    for (const DialogButton& spec : kButtons) {
-        CPngButton* button = AddCaptionedButton(*this, spec.skinKey);
-        if (spec.onClick != nullptr) {
-            connect(button, &CPngButton::clicked, this, spec.onClick);
+    for (const DialogButton& entry : kButtons) {
+        CPngButton* button = AddCaptionedButton(*this, entry.skinKey);
+        if (entry.onClick != nullptr) {
+            connect(button, &CPngButton::clicked, this, entry.onClick);
         }
-        m_buttons[spec.control] = button;
+        m_buttons[entry.control] = button;
     }
     connect(m_buttons.at(kApply), &CPngButton::clicked, this, [this] { (void)OnApply(); });
     CreateList();
@@ -119,8 +119,8 @@ QString CKeyloom_DlgProfile::Text(const char* key) const {
 
 void CKeyloom_DlgProfile::ApplyLanguage(int slot) {
     m_languageSlot = slot;
-    for (const DialogButton& spec : kButtons) {
-        m_buttons.at(spec.control)->setText(Text(spec.caption));
+    for (const DialogButton& entry : kButtons) {
+        m_buttons.at(entry.control)->setText(Text(entry.caption));
     }
     QStringList headers;
     for (const ListColumn& column : kColumns) {

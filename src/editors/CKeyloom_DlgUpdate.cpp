@@ -58,11 +58,11 @@ void CKeyloom_DlgUpdate::CreateControls() {
     const QImage normal = RenderSurface(skins + "update_normal.jpg");
     const QImage over = RenderSurface(skins + "update_over.jpg");
     SetStateSurfaces({normal, over, over, over, over});
-    for (const DialogButton& spec : kButtons) {
-        CPngButton* button = AddCaptionedButton(*this, spec.skinKey);
-        button->setText(QString::fromUtf8(spec.caption));
-        connect(button, &CPngButton::clicked, this, spec.onClick);
-        m_buttons[spec.control] = button;
+    for (const DialogButton& entry : kButtons) {
+        CPngButton* button = AddCaptionedButton(*this, entry.skinKey);
+        button->setText(QString::fromUtf8(entry.caption));
+        connect(button, &CPngButton::clicked, this, entry.onClick);
+        m_buttons[entry.control] = button;
     }
     m_path.setParent(this);
     PlaceControl(&m_path, "CONTROL_UPStatic");

@@ -59,6 +59,7 @@ constexpr ConsumerCodeAction kConsumerCodeActions[] = {
 }  // namespace
 
 void OnConsumerCode(KeyboardSession& session, uint16_t code) {
+    session.events.Raise({SessionEventKind::kConsumerCode, code});
     for (const ConsumerCodeAction& entry : kConsumerCodeActions) {
         if (code >= entry.first && code <= entry.last) {
             if (entry.act != nullptr) {
@@ -74,6 +75,7 @@ bool ReadProfileAfterChange(KeyboardSession& session) {
     const auto config = ReadConfigBlock(session);
     if (config) {
         session.context.activeProfileCache = (*config)[CONFIG_ACTIVE_PROFILE];
+        session.events.Raise({SessionEventKind::kProfileChanged, (*config)[CONFIG_ACTIVE_PROFILE]});
     }
     return config.has_value();
 }

@@ -68,6 +68,8 @@ void RunDeviceStateWorker(KeyboardSession& session, unsigned deviceCount) {
     session.normalTrayIcon = icon;
     ChangeTrayIcon(session, icon);
     context.deviceCount = deviceCount;
+    session.events.Raise(
+        {deviceCount > 0 ? SessionEventKind::kPlugged : SessionEventKind::kUnplugged});
     // Only the worker started with the tool may show the window, and only for a keyboard.
     if (context.noAutoShow.exchange(1) == 0 && deviceCount > 0) {
         Window(session).PostMessage(UM_OPEN, TAG_OPEN, 0);

@@ -17,6 +17,7 @@ constexpr int kLabelledGKeys = 5;
 void SwitchGKeyBank(KeyboardSession& session) {
     session.channels.SwitchMacroKeyBank();
     session.context.window->SendMessage(UM_BANK_CHANGED, TAG_BANK, 0);
+    session.events.Raise({SessionEventKind::kBankSwitched, session.channels.MacroKeyBank()});
 }
 
 GKeyMarks CurrentGKeyMarks(KeyboardSession& session) {

@@ -13,6 +13,7 @@
 #include "session/AppContext.h"
 #include "session/DeviceChannels.h"
 #include "session/DeviceImage.h"
+#include "session/SessionEvents.h"
 #include "session/WindowMessages.h"
 
 namespace keyloom {
@@ -59,6 +60,7 @@ struct KeyboardSession {
     std::atomic<bool> ending{false};
     // Set while the question about pending changes before a profile switch is on screen.
     std::atomic<bool> pendingQuestionShown{false};
+    SessionEvents events;
 };
 
 // Starts a thread that ends by itself (a device-state or tray icon worker, a busy indicator).

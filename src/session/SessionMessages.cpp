@@ -30,6 +30,7 @@ intptr_t OnTimer(KeyboardSession& session, uintptr_t id) {
     }
     if (id == TIMER_LIGHTING_CHANGED) {
         session.context.window->KillTimer(TIMER_LIGHTING_CHANGED);
+        session.events.Raise({SessionEventKind::kLightingChanged});
     }
     return 0;
 }

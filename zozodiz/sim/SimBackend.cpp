@@ -20,6 +20,12 @@ constexpr uint8_t kEndCommand = 2;
 constexpr char kNodePath[] = "/dev/hidraw-sim";
 // How long the keyboard stays away while it restarts into its boot loader.
 constexpr auto kBootAbsence = std::chrono::milliseconds(500);
+constexpr uint32_t kProfiles = 3;
+// The lighting area holds a record per profile, the mode first.
+constexpr size_t kLightingRecordSize = SimMemory::kLightingSize / kProfiles;
+// What the keyboard sends after a change made with its own keys.
+constexpr uint16_t kLightingChangedCode = 0x0401;
+constexpr uint16_t kProfileChangedCode = 0x0403;
 
 bool IsOurCollection(Collection collection) {
     return collection == kConfigCollection || collection == kConsumerCollection ||
@@ -81,6 +87,11 @@ bool SimBackend::Start(BackendEvents& events) {
     if (const char* faults = std::getenv("ZOZODIZ_SIM_FAULTS")) {
         InjectFaultsOfText(faults);
     }
+    if (const char* control = std::getenv("ZOZODIZ_SIM_CONTROL")) {
+        // Without its control input the keyboard still works; nothing moves it from outside.
+        (void)control_.Start(
+            control, [this](std::string_view line) { (void)RunSimControlLine(*this, line); });
+    }
     // A keyboard in another process (a test of a whole program) that starts refused.
     const char* access = std::getenv("ZOZODIZ_SIM_ACCESS");
     if (access != nullptr && std::string_view(access) == "denied") {
@@ -92,6 +103,7 @@ bool SimBackend::Start(BackendEvents& events) {
 
 void SimBackend::Stop() {
     stopping_ = true;
+    control_.Stop();
     if (replug_.joinable()) {
         replug_.join();
     }
@@ -231,6 +243,32 @@ int SimBackend::SendConsumerCode(uint16_t code) {
         events->OnInputReport(kConsumerCollection, payload, sizeof payload);
     }
     return 1;
+}
+
+int SimBackend::SwitchProfileOnKeyboard(uint32_t profile) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!plugged_ || profile >= kProfiles) {
+            return 0;
+        }
+        memory_.Area(ZOZSIM_AREA_CONFIG)[SimMemory::kActiveProfileByte] =
+            static_cast<uint8_t>(profile);
+        SaveLocked();
+    }
+    return SendConsumerCode(kProfileChangedCode);
+}
+
+int SimBackend::ChangeModeOnKeyboard(uint8_t mode) {
+    {
+        std::lock_guard lock(mutex_);
+        const size_t profile = memory_.Area(ZOZSIM_AREA_CONFIG)[SimMemory::kActiveProfileByte];
+        if (!plugged_ || profile >= kProfiles) {
+            return 0;
+        }
+        memory_.Area(ZOZSIM_AREA_LIGHTING)[profile * kLightingRecordSize] = mode;
+        SaveLocked();
+    }
+    return SendConsumerCode(kLightingChangedCode);
 }
 
 int SimBackend::SetLatency(uint32_t microseconds) {

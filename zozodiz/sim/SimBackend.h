@@ -11,6 +11,7 @@
 
 #include "Backend.h"
 #include "LateAnswers.h"
+#include "SimControl.h"
 #include "SimKeyboard.h"
 #include "SimMemory.h"
 
@@ -36,6 +37,9 @@ class SimBackend final : public Backend {
     int Unplug();
     int DenyAccess();
     int SendConsumerCode(uint16_t code);
+    // The keyboard's own keys: each changes its memory and tells the tool with a consumer code.
+    int SwitchProfileOnKeyboard(uint32_t profile);
+    int ChangeModeOnKeyboard(uint8_t mode);
     int SetLatency(uint32_t microseconds);
     int InjectFault(uint32_t nth, int fault);
     int FactoryReset();
@@ -70,6 +74,7 @@ class SimBackend final : public Backend {
     LateAnswers late_;
     uint8_t bankStatus_[2] = {0, 0};
     std::thread replug_;
+    SimControl control_;
     std::atomic<bool> stopping_{false};
 };
 

@@ -7,7 +7,7 @@ const std::vector<CtlCommand>& CtlCommands() {
         std::vector<CtlCommand> all;
         for (const auto* group :
              {&KeyboardCommands(), &ProfileCommands(), &KeyCommands(), &MacroCommands(),
-              &LightingCommands(), &DiffCommands(), &NamesCommands()}) {
+              &LightingCommands(), &DiffCommands(), &WatchCommands(), &NamesCommands()}) {
             all.insert(all.end(), group->begin(), group->end());
         }
         return all;

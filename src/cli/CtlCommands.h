@@ -18,6 +18,7 @@ const std::vector<CtlCommand>& ProfileCommands();   // backup, restore, profile
 const std::vector<CtlCommand>& KeyCommands();       // assign, keys
 const std::vector<CtlCommand>& MacroCommands();     // macro
 const std::vector<CtlCommand>& DiffCommands();      // diff
+const std::vector<CtlCommand>& WatchCommands();     // watch
 const std::vector<CtlCommand>& LightingCommands();  // lighting, rate
 const std::vector<CtlCommand>& NamesCommands();     // names
 

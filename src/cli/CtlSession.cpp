@@ -25,7 +25,8 @@ SessionPaths UserPaths() {
 }  // namespace
 
 CtlSession::CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers,
-                       bool readsKeyboardBack) {
+                       bool readsKeyboardBack, CtlInterruption& interruption)
+    : interruption_(interruption) {
     context_.window = &host_;
     // Without a window there is nothing to show when the keyboard arrives.
     context_.noAutoShow = 1;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/CtlInterruption.h"
 #include "session/AppContext.h"
 #include "session/KeyboardSession.h"
 #include "startup/HeadlessHost.h"
@@ -15,14 +16,16 @@ namespace keyloom {
 // line.
 class CtlSession {
   public:
-    // On a bound transport, which lives until the process ends.
-    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers, bool readsKeyboardBack);
+    // On a bound transport, which lives until the process ends, as does the interruption.
+    CtlSession(DeviceLink& link, std::optional<MessageAnswer> answers, bool readsKeyboardBack,
+               CtlInterruption& interruption);
     ~CtlSession();
     CtlSession(const CtlSession&) = delete;
     CtlSession& operator=(const CtlSession&) = delete;
 
     KeyboardSession& Session() { return *session_; }
     HeadlessHost& Host() { return host_; }
+    CtlInterruption& Interruption() { return interruption_; }
     bool KeyboardPresent() const;
     // Waits until the window messages and the workers started so far are done.
     void Settle();
@@ -32,6 +35,7 @@ class CtlSession {
     [[nodiscard]] bool Apply(int profile);
 
   private:
+    CtlInterruption& interruption_;
     AppContext context_;
     HeadlessHost host_;
     std::unique_ptr<KeyboardSession> session_;

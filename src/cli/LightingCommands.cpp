@@ -65,11 +65,6 @@ std::string Hex(Color color) {
     return text;
 }
 
-std::string ModeText(int mode) {
-    const std::string name = ModeName(mode);
-    return std::to_string(mode) + (name.empty() ? "" : " (" + name + ")");
-}
-
 std::string DirectionText(int mode, uint8_t direction) {
     const size_t second = direction == LIGHT_DIRECTION_FIRST ? 0 : 1;
     for (const ModeDirections& pair : kModeDirections) {

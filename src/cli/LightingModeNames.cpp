@@ -54,6 +54,11 @@ std::string ModeName(int mode) {
     return NameIn(TypedLanguageSlots().back(), mode);
 }
 
+std::string ModeText(int mode) {
+    const std::string name = ModeName(mode);
+    return std::to_string(mode) + (name.empty() ? "" : " (" + name + ")");
+}
+
 Checked<int> ModeArgument(std::string_view word) {
     const Checked<int> number = NumberArgument("mode", word, 1, kLastMode);
     if (number) {

@@ -13,6 +13,8 @@ namespace keyloom {
 
 // The mode's name in the tool's language; empty when the files do not name it.
 std::string ModeName(int mode);
+// The number with the name after it in brackets, as people read it: "4 (Breathing)".
+std::string ModeText(int mode);
 
 // A mode by its number (1 to 255) or by its name in either language, letter case and spaces
 // aside; the beginning of a name is enough when no other name begins so ("fixed" for Fixed

@@ -1,6 +1,5 @@
 // keyloomctl: the keyboard session without a window, for scripts and checks.
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -85,17 +84,18 @@ int RunInSession(const CtlPlan& plan, std::optional<MessageAnswer> answers) {
     }
     // The library's threads call into the link for as long as the process lives.
     DeviceLink& bound = *link.release();
-    // Asked to end, the command gives up its exchanges at once and fails; files are only ever
-    // replaced whole, so none is left half written.
-    std::atomic<int> caught{0};
-    const TerminationSignals terminations([&bound, &caught](int signal) {
-        caught = signal;
+    // Asked to end, the command gives up its exchanges at once and fails, unless ending so is
+    // what it waits for; files are only ever replaced whole, so none is left half written.
+    CtlInterruption interruption;
+    const TerminationSignals terminations([&bound, &interruption](int signal) {
+        interruption.Interrupt(signal);
         bound.Answers().Abandon();
     });
-    CtlSession ctl(bound, answers, plan.readsKeyboardBack);
+    CtlSession ctl(bound, answers, plan.readsKeyboardBack, interruption);
     const int result =
         plan.needsKeyboard && !ctl.KeyboardPresent() ? NoKeyboard(ctl) : plan.inSession(ctl);
-    return caught != 0 ? kExitBySignal + caught : result;
+    const int caught = interruption.Signal();
+    return caught != 0 && !interruption.Expected() ? kExitBySignal + caught : result;
 }
 
 }  // namespace

@@ -86,11 +86,19 @@ std::vector<uint8_t> Exchange(const uint8_t* data, size_t size) {
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     FUZZ_CHECK(fd >= 0);
     FUZZ_CHECK(connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0);
-    FUZZ_CHECK(send(fd, data, size, MSG_NOSIGNAL) == static_cast<ssize_t>(size));
+    for (size_t sent = 0; sent < size;) {
+        const ssize_t moved = send(fd, data + sent, size - sent, MSG_NOSIGNAL);
+        FUZZ_CHECK(moved > 0 || (moved < 0 && errno == EINTR));
+        sent += moved > 0 ? static_cast<size_t>(moved) : 0;
+    }
     shutdown(fd, SHUT_WR);
     std::vector<uint8_t> answer;
     uint8_t buffer[64];
     for (ssize_t got; (got = recv(fd, buffer, sizeof buffer, 0)) != 0;) {
+        // libFuzzer's timer signal interrupts calls now and then.
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
         // The channel closes a connection whose request it read with the rest still unread.
         if (got < 0 && errno == ECONNRESET) {
             break;

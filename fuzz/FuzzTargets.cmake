@@ -31,8 +31,9 @@ keyloom_fuzz_target(skin_file SOURCE SkinFileFuzz.cpp
 keyloom_fuzz_target(instance_channel SOURCE InstanceChannelFuzz.cpp
                     SOURCES src/startup/SingleInstance.cpp LIBS keyloom_platform)
 keyloom_fuzz_target(answer_slot SOURCE AnswerSlotFuzz.cpp LIBS keyloom_device)
+# Requests are built and checked with the tool's own report layout.
 keyloom_fuzz_target(sim_request SOURCE SimRequestFuzz.cpp SOURCES ${KEYLOOM_SIM_SOURCES}
-                    INCLUDES zozodiz/sim zozodiz/include LIBS keyloom_platform)
+                    INCLUDES zozodiz/sim zozodiz/include LIBS keyloom_device)
 keyloom_fuzz_target(sim_state SOURCE SimStateFuzz.cpp SOURCES ${KEYLOOM_SIM_SOURCES}
                     INCLUDES zozodiz/sim zozodiz/include LIBS keyloom_platform)
 keyloom_fuzz_target(report_descriptor SOURCE ReportDescriptorFuzz.cpp

@@ -24,14 +24,11 @@ constexpr size_t kBufferChars[] = {0, 1, 7, 260};
 constexpr size_t kNameLimit = 6;
 constexpr std::string_view kBlanks = " \t\r\v\f";
 
+// UTF-16 code units, as the buffer counts them.
 size_t Utf16Length(std::string_view text) {
-    size_t units = 0;
-    for (size_t at = 0; at < text.size();) {
-        const Utf8Char character = DecodeUtf8Char(text, at);
-        units += Utf16Units(character);
-        at += character.length;
-    }
-    return units;
+    std::vector<uint8_t> units;
+    AppendUtf16Le(units, text);
+    return units.size() / 2;
 }
 
 std::string Read(const IniName& name, const std::string& path, size_t bufferChars = 1 << 20) {

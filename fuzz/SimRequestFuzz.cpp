@@ -10,21 +10,18 @@
 
 #include "SimKeyboard.h"
 #include "SimMemory.h"
+#include "device/ConfigReport.h"
 #include "platform/LittleEndian.h"
 #include "support/FuzzCheck.h"
 #include "support/FuzzInput.h"
 
-using namespace zozodiz;
+using namespace keyloom;
+using zozodiz::Report;
+using zozodiz::SimKeyboard;
+using zozodiz::SimMemory;
 
 namespace {
 
-constexpr size_t kChecksumAt = 1;
-constexpr size_t kCommandAt = 3;
-constexpr size_t kLengthAt = 4;
-constexpr size_t kOffsetAt = 5;
-constexpr size_t kStatusAt = 7;
-constexpr size_t kDataAt = 8;
-constexpr uint8_t kReportId = 4;
 constexpr uint8_t kStatusOk = 0x00;
 constexpr uint8_t kStatusError = 0xFF;
 
@@ -35,68 +32,58 @@ struct AreaCommands {
     int area;
 };
 constexpr AreaCommands kAreaCommands[] = {
-    {3, 4, ZOZSIM_AREA_CONFIG},        {5, 6, ZOZSIM_AREA_LIGHTING},
-    {7, 8, ZOZSIM_AREA_KEYS},          {9, 10, ZOZSIM_AREA_MACROS},
-    {15, 0, ZOZSIM_AREA_DEFAULT_KEYS}, {16, 17, ZOZSIM_AREA_KEY_COLORS},
+    {CMD_READ_CONFIG, CMD_WRITE_CONFIG, ZOZSIM_AREA_CONFIG},
+    {CMD_READ_LIGHTING, CMD_WRITE_LIGHTING, ZOZSIM_AREA_LIGHTING},
+    {CMD_READ_KEYS, CMD_WRITE_KEYS, ZOZSIM_AREA_KEYS},
+    {CMD_READ_MACROS, CMD_WRITE_MACROS, ZOZSIM_AREA_MACROS},
+    {CMD_READ_DEFAULT_KEYS, 0, ZOZSIM_AREA_DEFAULT_KEYS},
+    {CMD_READ_KEY_COLORS, CMD_WRITE_KEY_COLORS, ZOZSIM_AREA_KEY_COLORS},
 };
 
-uint16_t Checksum(const uint8_t* report) {
-    unsigned sum = 0;
-    for (size_t i = kCommandAt; i < kReportSize; ++i) {
-        sum += report[i];
-    }
-    return static_cast<uint16_t>(sum);
-}
-
+// The report id and checksum the tool puts on every request.
 void Seal(Report& request) {
-    request[0] = kReportId;
-    keyloom::WriteU16(&request[kChecksumAt], Checksum(request.data()));
-}
-
-Report ReadRequest(uint8_t command, uint16_t offset) {
-    Report request{};
-    request[kCommandAt] = command;
-    keyloom::WriteU16(&request[kOffsetAt], offset);
-    Seal(request);
-    return request;
+    request[REPORT_ID_AT] = CONFIG_REPORT_ID;
+    WriteU16(&request[REPORT_CHECKSUM_AT], ReportChecksum(request));
 }
 
 void CheckShape(const Report& request, const Report& answer) {
-    FUZZ_CHECK(answer[0] == kReportId);
-    FUZZ_CHECK(keyloom::ReadU16(&answer[kChecksumAt]) == Checksum(answer.data()));
-    FUZZ_CHECK(std::equal(&request[kCommandAt], &request[kStatusAt], &answer[kCommandAt]));
-    FUZZ_CHECK(answer[kStatusAt] == kStatusOk || answer[kStatusAt] == kStatusError);
+    FUZZ_CHECK(answer[0] == CONFIG_REPORT_ID);
+    FUZZ_CHECK(ReadU16(&answer[REPORT_CHECKSUM_AT]) == ReportChecksum(answer));
+    FUZZ_CHECK(std::equal(&request[REPORT_COMMAND_AT], &request[REPORT_STATUS_AT],
+                          &answer[REPORT_COMMAND_AT]));
+    FUZZ_CHECK(answer[REPORT_STATUS_AT] == kStatusOk || answer[REPORT_STATUS_AT] == kStatusError);
 }
 
 void CheckRead(const SimMemory& memory, const AreaCommands& area, size_t offset,
                const Report& answer) {
     const auto bytes = memory.Area(area.area);
     if (offset >= bytes.size()) {
-        FUZZ_CHECK(answer[kStatusAt] == kStatusError);
+        FUZZ_CHECK(answer[REPORT_STATUS_AT] == kStatusError);
         return;
     }
-    FUZZ_CHECK(answer[kStatusAt] == kStatusOk);
-    for (size_t i = 0; i < kReportSize - kDataAt; ++i) {
+    FUZZ_CHECK(answer[REPORT_STATUS_AT] == kStatusOk);
+    for (size_t i = 0; i < kReportDataSize; ++i) {
         const uint8_t expected = offset + i < bytes.size() ? bytes[offset + i] : 0;
-        FUZZ_CHECK(answer[kDataAt + i] == expected);
+        FUZZ_CHECK(answer[REPORT_DATA_AT + i] == expected);
     }
 }
 
-// A write that succeeded reads back, all but the macro memory size of the configuration block.
+// A write that stored something reads back, all but the macro memory size of the configuration
+// block.
 void CheckWritten(SimKeyboard& keyboard, const AreaCommands& area, const Report& request) {
-    const uint16_t offset = keyloom::ReadU16(&request[kOffsetAt]);
-    const std::optional<Report> read = keyboard.Answer(ReadRequest(area.read, offset));
-    FUZZ_CHECK(read && (*read)[kStatusAt] == kStatusOk);
-    for (size_t i = 0; i < request[kLengthAt]; ++i) {
+    const uint16_t offset = ReadU16(&request[REPORT_OFFSET_AT]);
+    const std::optional<Report> read = keyboard.Answer(BuildRequest(area.read, 0, offset));
+    FUZZ_CHECK(read && (*read)[REPORT_STATUS_AT] == kStatusOk);
+    for (size_t i = 0; i < request[REPORT_LENGTH_AT]; ++i) {
         const bool kept = area.area == ZOZSIM_AREA_CONFIG && i == SimMemory::kMacroUnitsByte;
-        FUZZ_CHECK(kept || (*read)[kDataAt + i] == request[kDataAt + i]);
+        FUZZ_CHECK(kept || (*read)[REPORT_DATA_AT + i] == request[REPORT_DATA_AT + i]);
     }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    keyloom::fuzz::FuzzInput input(data, size);
+    fuzz::FuzzInput input(data, size);
     SimMemory memory = SimMemory::Factory();
     SimKeyboard keyboard(memory);
     while (!input.Empty()) {
@@ -117,11 +104,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         FUZZ_CHECK(answer);
         CheckShape(request, *answer);
-        const uint8_t command = request[kCommandAt];
+        const uint8_t command = request[REPORT_COMMAND_AT];
         for (const AreaCommands& area : kAreaCommands) {
             if (sealed && command == area.read) {
-                CheckRead(memory, area, keyloom::ReadU16(&request[kOffsetAt]), *answer);
-            } else if (sealed && command == area.write && (*answer)[kStatusAt] == kStatusOk) {
+                CheckRead(memory, area, ReadU16(&request[REPORT_OFFSET_AT]), *answer);
+            } else if (sealed && command == area.write && request[REPORT_LENGTH_AT] > 0 &&
+                       (*answer)[REPORT_STATUS_AT] == kStatusOk) {
                 CheckWritten(keyboard, area, request);
             }
         }

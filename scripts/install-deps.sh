@@ -1,7 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing; the
-# packages named as arguments too.
+# packages named as arguments too, and with --fuzz those of the fuzz build (scripts/fuzz.sh).
 set -euo pipefail
+
+# clang and libFuzzer's runtime with the sanitizers' (the latter only recommended by clang).
+fuzz_packages=(clang libclang-rt-14-dev)
+extra=()
+for argument in "$@"; do
+    if [ "$argument" = --fuzz ]; then
+        extra+=("${fuzz_packages[@]}")
+    else
+        extra+=("$argument")
+    fi
+done
 
 packages=(
     cmake ninja-build g++ pkg-config clang-format
@@ -9,7 +20,7 @@ packages=(
     qt6-base-dev
     libhidapi-dev libudev-dev
     fonts-dejavu-core fonts-wqy-microhei
-    "$@"
+    "${extra[@]}"
 )
 
 missing=()

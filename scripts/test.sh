@@ -2,7 +2,7 @@
 # Builds everything and runs every test, then builds the Debian package and tries it (see
 # check-package.sh); then builds the core, the transport library and their tests again with
 # AddressSanitizer and UndefinedBehaviorSanitizer, and once more with ThreadSanitizer, and runs
-# those too. Any sanitizer report fails the run.
+# those too. Any sanitizer report fails the run. Last, every fuzz target runs for 15 s (fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -21,3 +21,5 @@ bash scripts/build.sh build-tsan -DKEYLOOM_SANITIZE_THREAD=ON -DKEYLOOM_WITH_GUI
 (cd build-tsan &&
     TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
         ctest --output-on-failure -j "$jobs" --timeout 240)
+
+bash scripts/fuzz.sh 15

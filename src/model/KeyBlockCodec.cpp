@@ -1,5 +1,7 @@
 #include "model/KeyBlockCodec.h"
 
+#include <bit>
+
 #include "model/DeviceUsage.h"
 #include "model/MediaFunctionTable.h"
 #include "model/ModifierBits.h"
@@ -65,7 +67,10 @@ KeyAssignment DecodeCode(DeviceKeyCode code, KeyAssignment record) {
             }
             break;
         case DEVICE_CODE_KEYBOARD:
-            if (code.b1 != KEYBOARD_MODIFIER && code.b1 != KEYBOARD_USAGE) {
+            // A modifier code names one key only with one bit: Ctrl+Alt is no key of the tool's,
+            // and taking its first bit would write Ctrl alone back.
+            if (code.b1 == KEYBOARD_MODIFIER ? !std::has_single_bit(code.b2)
+                                             : code.b1 != KEYBOARD_USAGE) {
                 break;
             }
             [[fallthrough]];

@@ -138,7 +138,7 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
     BackendEvents* events = events_;
     for (const Report& answer : answers) {
         if (events != nullptr) {
-            events->OnInputReport(kConfigCollection, answer.data(), answer.size());
+            events->OnAnswer(kConfigCollection, answer.data(), answer.size());
         }
     }
     return 1;

@@ -59,23 +59,25 @@ ticks_per_second=$(getconf CLK_TCK)
 for ((run = 1; run <= runs; run++)); do
     echo "starting Keyloom ($run of $runs)" >&2
     start=$(date +%s%N)
-    coproc KEYLOOM { keyloom_env "$bin/Keyloom" --simulate 2>&1 >/dev/null; }
-    pid=$KEYLOOM_PID
+    exec {output}< <(keyloom_env "$bin/Keyloom" --simulate 2>&1 >/dev/null)
+    launcher=$!
     shown=
-    while IFS= read -r line <&"${KEYLOOM[0]}"; do
+    while IFS= read -r line <&"$output"; do
         if [[ $line == *"the main window is shown"* ]]; then
             shown=$(date +%s%N)
             break
         fi
     done
-    cat <&"${KEYLOOM[0]}" >/dev/null &
+    # The rest of its output is read, so that it never waits on a full pipe.
+    cat <&"$output" >/dev/null &
     drain=$!
+    exec {output}<&-
     if [ -z "$shown" ]; then
         echo "Keyloom ended before it showed its window" >&2
         exit 1
     fi
     sleep 2
-    pid=$(pgrep -P "$pid" -x Keyloom || echo "$pid")
+    pid=$(pgrep -P "$launcher" -x Keyloom || echo "$launcher")
     cpu_before=$(cpu_ticks "$pid")
     switches_before=$(switches "$pid")
     sleep "$idle_seconds"
@@ -87,7 +89,7 @@ for ((run = 1; run <= runs; run++)); do
 done
 
 python3 - "$work" "$runs" "$idle_seconds" "$ticks_per_second" <<'EOF'
-import datetime, json, os, statistics, subprocess, sys
+import datetime, json, os, statistics, sys
 
 work, runs, idle_seconds, ticks_per_second = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
 

@@ -1,7 +1,6 @@
 #include "device/ConfigCommands.h"
 
 #include <algorithm>
-#include <chrono>
 #include <thread>
 
 #include "device/ConfigReport.h"
@@ -13,7 +12,6 @@ namespace {
 
 // Largest address the 16-bit offset field can carry.
 constexpr size_t kMaxOffset = 0xFFFF;
-constexpr auto kEndPause = std::chrono::milliseconds(10);
 
 // One exchange, with the answer's status turned into a result. The answer is left in `answer`.
 DeviceResult Exchange(ReportExchange& exchange, const ConfigReport& request, ConfigReport& answer) {
@@ -81,7 +79,7 @@ DeviceResult CmdBegin(ReportExchange& exchange) {
 }
 
 DeviceResult CmdEnd(ReportExchange& exchange) {
-    std::this_thread::sleep_for(kEndPause);
+    std::this_thread::sleep_for(END_COMMAND_PAUSE);
     return Simple(exchange, CMD_END, 0, 0);
 }
 

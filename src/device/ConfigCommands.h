@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 
@@ -20,6 +21,9 @@ inline constexpr size_t CONFIG_MACRO_UNITS = 11;  // macro memory in units of 12
 inline constexpr size_t CONFIG_MODE_LIST = 12;    // 32 lighting mode numbers, 0 = empty
 inline constexpr size_t CONFIG_MODE_COUNT = 32;
 inline constexpr size_t MACRO_MEMORY_UNIT = 128;
+
+// The keyboard wants this pause before the end of a sequence; CmdEnd keeps it.
+inline constexpr std::chrono::milliseconds END_COMMAND_PAUSE{10};
 
 // The keyboard's commands. Each gives RESULT_OK on success, the exchange's result when it is
 // not, RESULT_STATUS_FF or RESULT_STATUS_FE for an answer with that status, and

@@ -41,7 +41,9 @@ void SyncFolderOf(const std::string& path) {
 
 }  // namespace
 
-bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
+                         FileSync sync) {
+    const bool toDisk = sync == FileSync::kToDisk;
     std::string temporary = path + ".XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0) {
@@ -51,14 +53,16 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     // The new file keeps the permissions of the one it replaces.
     struct stat previous {};
     fchmod(fd, stat(path.c_str(), &previous) == 0 ? (previous.st_mode & 07777) : 0644);
-    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && fsync(fd) == 0;
+    const bool written = WriteAll(fd, bytes.data(), bytes.size()) && (!toDisk || fsync(fd) == 0);
     const bool closed = close(fd) == 0;
     if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
         LogWarning(FileErrorText("cannot write", path, errno));
         unlink(temporary.c_str());
         return false;
     }
-    SyncFolderOf(path);
+    if (toDisk) {
+        SyncFolderOf(path);
+    }
     return true;
 }
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include <atomic>
-#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
-#include <thread>
 
 #include "device/DeviceLink.h"
 #include "model/DefaultKeyMatrix.h"
@@ -14,6 +12,7 @@
 #include "session/DeviceChannels.h"
 #include "session/DeviceImage.h"
 #include "session/SessionEvents.h"
+#include "session/SessionThreads.h"
 #include "session/WindowMessages.h"
 
 namespace keyloom {
@@ -50,8 +49,8 @@ struct KeyboardSession {
 
     DeviceImage deviceImage;  // under context.deviceImageLock
 
-    // Threads started with StartSessionThread that have not ended yet.
-    std::atomic<int> runningThreads{0};
+    // Threads started with StartSessionThread.
+    SessionThreads threads;
     // Held by a device-state worker for its whole run, so that each worker compares with the
     // device count the one before it has written: without it, a keyboard unplugged and plugged
     // in again quickly could leave the tool believing it absent.
@@ -66,19 +65,13 @@ struct KeyboardSession {
 // Starts a thread that ends by itself (a device-state or tray icon worker, a busy indicator).
 // It is detached but counted, so that whoever lets the session go can wait for it first.
 inline void StartSessionThread(KeyboardSession& session, std::function<void()> work) {
-    ++session.runningThreads;
-    std::thread([&session, work = std::move(work)] {
-        work();
-        --session.runningThreads;
-    }).detach();
+    session.threads.Start(std::move(work));
 }
 
 // Waits until every thread started with StartSessionThread has ended. Not to be called on the
 // window thread while a worker may still be sending it a message.
 inline void WaitForSessionThreads(const KeyboardSession& session) {
-    while (session.runningThreads > 0) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
+    session.threads.WaitUntilAllEnded();
 }
 
 }  // namespace keyloom

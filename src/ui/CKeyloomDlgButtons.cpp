@@ -4,6 +4,7 @@
 #include <QCursor>
 
 #include "platform/AppSettings.h"
+#include "platform/Log.h"
 #include "platform/SafeFormat.h"
 #include "session/ActiveProfile.h"
 #include "session/ApplyPipeline.h"
@@ -383,6 +384,7 @@ void CKeyloomDlg::OnShow() {
     show();
     raise();
     activateWindow();
+    LogInfo("the main window is shown");
     // A box or dialog that waits for an answer must not end up hidden behind the window.
     if (QWidget* waiting = QApplication::activeModalWidget();
         waiting != nullptr && waiting != this) {

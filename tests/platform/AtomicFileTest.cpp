@@ -53,18 +53,24 @@ class AtomicFileTest : public ::testing::Test {
     const std::string path_ = folder_ + "/$Profile0";
 };
 
+// Waiting for the disk or not, a write is whole and leaves no temporary file behind.
+constexpr FileSync kSyncs[] = {FileSync::kToDisk, FileSync::kNoWait};
+
 TEST_F(AtomicFileTest, RoundTripOfEveryByteValue) {
     std::vector<uint8_t> bytes(70000);
     for (size_t i = 0; i < bytes.size(); ++i) {
         bytes[i] = static_cast<uint8_t>(i * 7);
     }
-    ASSERT_TRUE(WriteFileAtomically(path_, bytes));
-    EXPECT_EQ(ReadWholeFile(path_), bytes);
-    ASSERT_TRUE(WriteFileAtomically(path_, {1, 2}));
-    EXPECT_EQ(ReadWholeFile(path_), (std::vector<uint8_t>{1, 2}));
-    ASSERT_TRUE(WriteFileAtomically(path_, {}));
-    EXPECT_EQ(ReadWholeFile(path_), std::vector<uint8_t>{});
-    EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"$Profile0"});
+    for (const FileSync sync : kSyncs) {
+        SCOPED_TRACE(static_cast<int>(sync));
+        ASSERT_TRUE(WriteFileAtomically(path_, bytes, sync));
+        EXPECT_EQ(ReadWholeFile(path_), bytes);
+        ASSERT_TRUE(WriteFileAtomically(path_, {1, 2}, sync));
+        EXPECT_EQ(ReadWholeFile(path_), (std::vector<uint8_t>{1, 2}));
+        ASSERT_TRUE(WriteFileAtomically(path_, {}, sync));
+        EXPECT_EQ(ReadWholeFile(path_), std::vector<uint8_t>{});
+        EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"$Profile0"});
+    }
 }
 
 TEST_F(AtomicFileTest, ReadFailsForMissingFilesAndFolders) {
@@ -79,12 +85,15 @@ TEST_F(AtomicFileTest, WriteIntoAMissingFolderFails) {
 
 TEST_F(AtomicFileTest, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     ASSERT_TRUE(test::PutFile(path_, "old"));
-    {
-        const FileSizeLimit limit(16);
-        EXPECT_FALSE(WriteFileAtomically(path_, std::vector<uint8_t>(4096, 'n')));
+    for (const FileSync sync : kSyncs) {
+        SCOPED_TRACE(static_cast<int>(sync));
+        {
+            const FileSizeLimit limit(16);
+            EXPECT_FALSE(WriteFileAtomically(path_, std::vector<uint8_t>(4096, 'n'), sync));
+        }
+        EXPECT_EQ(FileText(path_), "old");
+        EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"$Profile0"});
     }
-    EXPECT_EQ(FileText(path_), "old");
-    EXPECT_EQ(NamesIn(folder_), std::vector<std::string>{"$Profile0"});
 }
 
 TEST_F(AtomicFileTest, FailedRenameLeavesNoTemporaryFile) {

@@ -15,6 +15,12 @@ class BackendEvents {
     virtual ~BackendEvents() = default;
     // An input report arrived on a collection of the keyboard.
     virtual void OnInputReport(Collection collection, const uint8_t* data, size_t length) = 0;
+    // An answer raised on the thread that wrote the request, once it is due. A standing request
+    // with nothing else to do may run its callback right there: the writer then finds the answer
+    // without waking two threads in turn. Any other way, as an input report.
+    virtual void OnAnswer(Collection collection, const uint8_t* data, size_t length) {
+        OnInputReport(collection, data, length);
+    }
     // The number of keyboards changed (plugged in or removed).
     virtual void OnDeviceCount(unsigned count) = 0;
 };

@@ -5,6 +5,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -31,6 +32,13 @@ class StandingRequest {
     void DeliverReport(const uint8_t* data, size_t length);
     void DeliverDeviceCount(unsigned count);
 
+    // The right to run the callback once on the caller's thread, while the request's own thread
+    // starts none; given up when it ends.
+    class Claim;
+    // Nothing while notifications wait or a callback is under way, so that they keep their
+    // order; the caller then delivers as usual.
+    std::optional<Claim> ClaimIdle();
+
   private:
     struct Pending {
         uint32_t kind;
@@ -43,6 +51,7 @@ class StandingRequest {
         std::mutex mutex;
         std::condition_variable wake;
         std::deque<Pending> pending;
+        bool busy = false;  // a callback is under way, on the request's thread or a claimant's
         bool stopping = false;
     };
 
@@ -51,8 +60,28 @@ class StandingRequest {
 
     uint32_t id_;
     Collection collection_;
+    ZozCallback callback_;
+    uint32_t tag_;
     std::shared_ptr<Queue> queue_;
     std::thread thread_;
+
+  public:
+    class Claim {
+      public:
+        Claim(std::shared_ptr<Queue> queue, uint32_t id, ZozCallback callback, uint32_t tag)
+            : queue_(std::move(queue)), id_(id), callback_(callback), tag_(tag) {}
+        Claim(Claim&& other) noexcept = default;
+        Claim& operator=(Claim&&) = delete;
+        ~Claim();
+
+        void DeliverReport(const uint8_t* data, size_t length) const;
+
+      private:
+        std::shared_ptr<Queue> queue_;  // empty once moved from
+        uint32_t id_;
+        ZozCallback callback_;
+        uint32_t tag_;
+    };
 };
 
 }  // namespace zozodiz

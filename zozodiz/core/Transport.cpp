@@ -144,7 +144,7 @@ int Transport::AccessProblem(char* node, uint32_t size) {
     return ZOZ_ACCESS_DENIED;
 }
 
-void Transport::OnInputReport(Collection collection, const uint8_t* data, size_t length) {
+void Transport::TraceInputReport(Collection collection, const uint8_t* data, size_t length) {
     if (collection == kConfigCollection) {
         trace_.Bytes('R', data, length);
     } else if (collection == kConsumerCollection && length >= 2) {
@@ -152,11 +152,37 @@ void Transport::OnInputReport(Collection collection, const uint8_t* data, size_t
         std::snprintf(code, sizeof code, "%04x", keyloom::ReadU16(data));
         trace_.Text('C', code);
     }
+}
+
+void Transport::OnInputReport(Collection collection, const uint8_t* data, size_t length) {
+    TraceInputReport(collection, data, length);
     std::lock_guard lock(requestsMutex_);
     for (const auto& request : requests_) {
         if (request->GetCollection() == collection) {
             request->DeliverReport(data, length);
         }
+    }
+}
+
+void Transport::OnAnswer(Collection collection, const uint8_t* data, size_t length) {
+    TraceInputReport(collection, data, length);
+    std::vector<StandingRequest::Claim> claims;
+    {
+        std::lock_guard lock(requestsMutex_);
+        for (const auto& request : requests_) {
+            if (request->GetCollection() != collection) {
+                continue;
+            }
+            if (auto claim = request->ClaimIdle()) {
+                claims.push_back(std::move(*claim));
+            } else {
+                request->DeliverReport(data, length);
+            }
+        }
+    }
+    // Outside the lock: a callback may call back into the library.
+    for (const StandingRequest::Claim& claim : claims) {
+        claim.DeliverReport(data, length);
     }
 }
 

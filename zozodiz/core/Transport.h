@@ -43,10 +43,12 @@ class Transport final : public BackendEvents {
     }
 
     void OnInputReport(Collection collection, const uint8_t* data, size_t length) override;
+    void OnAnswer(Collection collection, const uint8_t* data, size_t length) override;
     void OnDeviceCount(unsigned count) override;
 
   private:
     uint32_t NextRequestId();
+    void TraceInputReport(Collection collection, const uint8_t* data, size_t length);
 
     std::shared_mutex lifecycle_;  // guards backend_: Init and End against every other call
     std::unique_ptr<Backend> backend_;

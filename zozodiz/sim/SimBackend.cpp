@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "WireTime.h"
 #include "platform/AtomicFile.h"
 #include "platform/UserFolders.h"
 
@@ -102,7 +103,11 @@ bool SimBackend::Start(BackendEvents& events) {
 }
 
 void SimBackend::Stop() {
-    stopping_ = true;
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    stopped_.notify_all();
     control_.Stop();
     if (replug_.joinable()) {
         replug_.join();
@@ -120,6 +125,9 @@ unsigned SimBackend::DeviceCount(Collection collection) {
 }
 
 int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t length) {
+    // The answer is on the wire from the moment the request was written: the keyboard's work
+    // happens meanwhile.
+    const auto written = std::chrono::steady_clock::now();
     uint32_t latency;
     {
         std::lock_guard lock(mutex_);
@@ -128,10 +136,8 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
         }
         latency = latencyMicroseconds_;
     }
-    if (latency > 0) {
-        std::this_thread::sleep_for(std::chrono::microseconds(latency));
-    }
     if (SimKeyboard::IsEnterBoot({data, length})) {
+        WaitOnWire(written + std::chrono::microseconds(latency));
         Unplug();
         if (replug_.joinable()) {
             replug_.join();
@@ -140,10 +146,11 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
         return 1;
     }
     const auto answers = AnswerRequest(data, length);
+    WaitOnWire(written + std::chrono::microseconds(latency));
     BackendEvents* events = events_;
     for (const Report& answer : answers) {
         if (events != nullptr) {
-            events->OnInputReport(kConfigCollection, answer.data(), answer.size());
+            events->OnAnswer(kConfigCollection, answer.data(), answer.size());
         }
     }
     return 1;
@@ -220,13 +227,13 @@ void SimBackend::SetReach(bool plugged, bool denied) {
 }
 
 void SimBackend::ReplugAfterBoot() {
-    const auto until = std::chrono::steady_clock::now() + kBootAbsence;
-    while (!stopping_ && std::chrono::steady_clock::now() < until) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    {
+        std::unique_lock lock(mutex_);
+        if (stopped_.wait_for(lock, kBootAbsence, [this] { return stopping_; })) {
+            return;
+        }
     }
-    if (!stopping_) {
-        Plug();
-    }
+    Plug();
 }
 
 int SimBackend::SendConsumerCode(uint16_t code) {
@@ -364,8 +371,10 @@ uint32_t SimBackend::RequestCount() {
 }
 
 void SimBackend::SaveLocked() {
-    // The keyboard keeps its memory either way; a file that cannot be written is logged.
-    (void)keyloom::WriteFileAtomically(statePath_, memory_.Serialize());
+    // The keyboard keeps its memory either way; a file that cannot be written is logged. A
+    // crash never leaves half a file; waiting for the disk as well would hold up the answer to
+    // the end of every write sequence.
+    (void)keyloom::WriteFileAtomically(statePath_, memory_.Serialize(), keyloom::FileSync::kNoWait);
 }
 
 std::unique_ptr<Backend> MakeSimBackend() {

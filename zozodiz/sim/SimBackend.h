@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -75,7 +76,8 @@ class SimBackend final : public Backend {
     uint8_t bankStatus_[2] = {0, 0};
     std::thread replug_;
     SimControl control_;
-    std::atomic<bool> stopping_{false};
+    bool stopping_ = false;  // under mutex_
+    std::condition_variable stopped_;
 };
 
 }  // namespace zozodiz

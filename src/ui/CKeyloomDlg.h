@@ -151,6 +151,7 @@ class CKeyloomDlg : public CBaseDialog,
   protected:
     void OnHelpKey() override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void reject() override;

@@ -120,8 +120,12 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
             break;
         case TIMER_PREVIEW:
             m_port.KillTimer(TIMER_PREVIEW);
-            m_panel->PreviewTick();
-            m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
+            // A hidden window has nothing to draw: the preview rests until the window is shown,
+            // so that the tool in the tray does not wake twenty times a second.
+            if (isVisible()) {
+                m_panel->PreviewTick();
+                m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
+            }
             break;
         case TIMER_LIGHTING_CHANGED:
             ReadLighting();
@@ -165,6 +169,11 @@ void CKeyloomDlg::OnHelpKey() {
 
 void CKeyloomDlg::keyReleaseEvent(QKeyEvent* event) {
     event->accept();
+}
+
+void CKeyloomDlg::showEvent(QShowEvent* event) {
+    CBaseDialog::showEvent(event);
+    m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
 }
 
 void CKeyloomDlg::closeEvent(QCloseEvent* event) {

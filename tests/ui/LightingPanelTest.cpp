@@ -1,6 +1,7 @@
 #include "ui/LightingPanel.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "MainWindowFixture.h"
@@ -211,7 +212,7 @@ TEST_F(LightingPanelTest, TheDefaultLightingIsWrittenShownAndItsPresetsCopied) {
 }
 
 TEST_F(LightingPanelTest, ThePreviewOutlinesTheKeysAndClearsThemInModesWithoutAPicture) {
-    StartInProfile(kProfileOne);
+    StartInProfile(kProfileOne).show();
     SwitchViewOn();
     CPngButton* key = window->Keyboard().Button(KeyControl(kKeyA));
     const auto tick = [this] { window->HandleMessage(MSG_TIMER, TIMER_PREVIEW, 0); };
@@ -232,8 +233,28 @@ TEST_F(LightingPanelTest, ThePreviewOutlinesTheKeysAndClearsThemInModesWithoutAP
     EXPECT_FALSE(key->Outline().on) << "the preview plays only while the view is on";
 }
 
+// In the tray the preview rests, so that the idle tool does not wake for it; showing the window
+// starts it again.
+TEST_F(LightingPanelTest, ThePreviewRestsWhileTheWindowIsHidden) {
+    StartInProfile(kProfileOne).show();
+    SwitchViewOn();
+    ChooseMode(4);
+    const auto armed = [this] { return window->Port().TimerActive(TIMER_PREVIEW); };
+    ASSERT_TRUE(Eventually(armed));
+    QCoreApplication::processEvents();  // the start's own show of the window
+
+    window->hide();
+    QCoreApplication::processEvents();  // a tick from before the hide may set the timer again
+    window->HandleMessage(MSG_TIMER, TIMER_PREVIEW, 0);
+    QCoreApplication::processEvents();  // a timer set by the tick would be armed now
+    EXPECT_FALSE(armed());
+
+    window->show();
+    EXPECT_TRUE(Eventually(armed));
+}
+
 TEST_F(LightingPanelTest, InTheUserModeThePreviewKeepsThePresetAndAClickPaintsWithTheTool) {
-    StartInProfile(kProfileThree);
+    StartInProfile(kProfileThree).show();
     SwitchViewOn();
     ASSERT_EQ(window->Panel().SelectedModeItem(), window->LightingModel().modes.ItemOfMode(20));
     ASSERT_TRUE(Shown(CONTROL_PRESET_BOX));

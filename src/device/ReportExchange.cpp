@@ -17,7 +17,6 @@ namespace {
 using std::chrono::milliseconds;
 
 constexpr int kMaxAttempts = 3;
-constexpr milliseconds kAnswerWait{1000};
 constexpr milliseconds kRetryPause{10};
 // Left for an exchange that another caller still has in flight.
 constexpr milliseconds kBusyBackOff{1001};
@@ -62,7 +61,7 @@ DeviceResult ReportExchange::Attempts(const uint8_t* request, uint8_t* answer,
                        ": the transport refused the send");
             return RESULT_SEND_REFUSED;
         }
-        const AnswerSlot::Wait wait = slot_.WaitForAnswer(kAnswerWait, received);
+        const AnswerSlot::Wait wait = slot_.WaitForAnswer(answerWait_, received);
         if (wait == AnswerSlot::Wait::kAbandoned) {
             *received = 0;
             return RESULT_NO_DEVICE;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -29,6 +31,10 @@ class ReportExchange {
 
     const TransportCalls& Transport() const { return transport_; }
 
+    // How long one attempt waits for its answer: 1000 ms, shorter only for tests that make the
+    // keyboard keep silent at every request in turn.
+    void SetAnswerWait(std::chrono::milliseconds wait) { answerWait_ = wait; }
+
   private:
     DeviceResult Attempts(const uint8_t* request, uint8_t* answer, size_t answerCapacity,
                           size_t* received);
@@ -36,6 +42,7 @@ class ReportExchange {
     const TransportCalls& transport_;
     AnswerSlot& slot_;
     std::mutex exchangeLock_;  // held for a whole exchange, so threads take turns
+    std::atomic<std::chrono::milliseconds> answerWait_{std::chrono::milliseconds(1000)};
 };
 
 }  // namespace keyloom

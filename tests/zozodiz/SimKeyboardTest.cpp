@@ -188,7 +188,7 @@ std::vector<int> AnsweredOffsets(const std::vector<std::string>& answers) {
 }
 
 TEST_F(VirtualKeyboardTest, LateAnswerRunsOneBehindUntilTheRequestAfterNext) {
-    EXPECT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_LATE_ANSWER + 1), 0);
+    EXPECT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_UNPLUG + 1), 0);
     ASSERT_EQ(ZozSim_InjectFault(1, ZOZSIM_FAULT_LATE_ANSWER), 1);
     const std::vector<size_t> answersAfter{0, 1, 3, 4};
     for (size_t n = 0; n < answersAfter.size(); ++n) {
@@ -240,6 +240,31 @@ TEST_F(ListeningTest, PluggingChangesTheDeviceCount) {
     EXPECT_TRUE(Eventually([] { return heard.countChanges == 2; }));
     EXPECT_EQ(heard.lastCount, 1);
     EXPECT_EQ(TraceLines('D'), (std::vector<std::string>{"D 0", "D 1"}));
+}
+
+// The request that meets the fault goes out, but the keyboard is gone before it acts on it or
+// answers; what follows finds no keyboard.
+TEST_F(ListeningTest, UnplugFaultPullsTheKeyboardOutAsTheRequestArrives) {
+    Listen(CONSUMER_COLLECTION, TAG_CONS);
+    const uint8_t before = 0;
+    ASSERT_EQ(ZozSim_WriteMemory(ZOZSIM_AREA_LIGHTING, 0, &before, 1), 1);
+    ASSERT_EQ(ZozSim_InjectFault(2, ZOZSIM_FAULT_UNPLUG), 1);
+    const uint8_t mode = 7;
+    const ConfigReport write = BuildRequest(CMD_WRITE_LIGHTING, 1, 0, &mode, 1);
+    const auto& transport = Link().Transport();
+
+    SendKeyRead(0);
+    EXPECT_EQ(transport.WriteOne(write.data(), kReportSize), 1);
+
+    EXPECT_TRUE(Eventually([] { return heard.countChanges == 1; }));
+    EXPECT_EQ(heard.lastCount, 0);
+    EXPECT_EQ(transport.DeviceCount(CONFIG_COLLECTION), 0u);
+    EXPECT_EQ(TraceLines('R').size(), 1u);
+    uint8_t after = 0xFF;
+    ASSERT_EQ(ZozSim_ReadMemory(ZOZSIM_AREA_LIGHTING, 0, &after, 1), 1);
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(transport.WriteOne(write.data(), kReportSize), 0);
+    EXPECT_EQ(Requests(), 2u);
 }
 
 // The node's path is cut to the caller's buffer and always terminated; without a buffer only the

@@ -20,6 +20,9 @@ extern "C" {
  * request gets it, and its own answer is held in turn; the request after that gets the held
  * answer and then its own. Unplugging or a factory reset drops a held answer. */
 #define ZOZSIM_FAULT_LATE_ANSWER 5
+/* The keyboard is pulled out as the request reaches it: the request is taken by the transport,
+ * but the keyboard neither acts on it nor answers, and the device count drops to 0. */
+#define ZOZSIM_FAULT_UNPLUG 6
 
 /* Memory areas of the virtual keyboard, in the order of its state file. */
 #define ZOZSIM_AREA_CONFIG 0

@@ -146,9 +146,13 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
         return 1;
     }
     const auto answers = AnswerRequest(data, length);
+    if (!answers) {
+        Unplug();
+        return 1;
+    }
     WaitOnWire(written + std::chrono::microseconds(latency));
     BackendEvents* events = events_;
-    for (const Report& answer : answers) {
+    for (const Report& answer : *answers) {
         if (events != nullptr) {
             events->OnAnswer(kConfigCollection, answer.data(), answer.size());
         }
@@ -156,9 +160,14 @@ int SimBackend::WriteReport(Collection collection, const uint8_t* data, size_t l
     return 1;
 }
 
-std::vector<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t length) {
+std::optional<std::vector<Report>> SimBackend::AnswerRequest(const uint8_t* data, size_t length) {
     std::lock_guard lock(mutex_);
     ++requestCount_;
+    const auto fault = faults_.find(requestCount_);
+    if (fault != faults_.end() && fault->second == ZOZSIM_FAULT_UNPLUG) {
+        faults_.erase(fault);
+        return std::nullopt;
+    }
     auto answer = keyboard_.Answer({data, length});
     // The memory goes to the file when a write sequence ends, or at once for a write sent on
     // its own (the active profile is changed that way).
@@ -169,7 +178,6 @@ std::vector<Report> SimBackend::AnswerRequest(const uint8_t* data, size_t length
     if (!inSequence_ && keyboard_.TakeChanged()) {
         SaveLocked();
     }
-    const auto fault = faults_.find(requestCount_);
     if (fault != faults_.end() && answer) {
         if (fault->second == ZOZSIM_FAULT_LATE_ANSWER) {
             late_.FallBehind();
@@ -290,7 +298,7 @@ int SimBackend::InjectFault(uint32_t nth, int fault) {
 }
 
 bool SimBackend::InjectFaultLocked(uint32_t nth, int fault) {
-    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_LATE_ANSWER) {
+    if (nth == 0 || fault < ZOZSIM_FAULT_NO_ANSWER || fault > ZOZSIM_FAULT_UNPLUG) {
         return false;
     }
     faults_[requestCount_ + nth] = fault;

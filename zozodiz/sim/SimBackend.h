@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -52,8 +53,9 @@ class SimBackend final : public Backend {
     static std::string StatePath();
 
   private:
-    // The answers the request puts on the wire, in order (none, one, or a late one first).
-    std::vector<Report> AnswerRequest(const uint8_t* data, size_t length);
+    // The answers the request puts on the wire, in order (none, one, or a late one first);
+    // nothing when the keyboard is pulled out instead.
+    std::optional<std::vector<Report>> AnswerRequest(const uint8_t* data, size_t length);
     // Plugged in or out, reachable or refused; a change of the device count is announced.
     void SetReach(bool plugged, bool denied);
     void ReplugAfterBoot();

@@ -25,4 +25,9 @@ void SessionThreads::WaitUntilAllEnded() const {
     allEnded_.wait(lock, [this] { return running_ == 0; });
 }
 
+bool SessionThreads::AllEnded() const {
+    std::lock_guard lock(mutex_);
+    return running_ == 0;
+}
+
 }  // namespace keyloom

@@ -13,6 +13,8 @@ class SessionThreads {
     void Start(std::function<void()> work);
     // Returns once every thread started so far has ended; the last one to end wakes it.
     void WaitUntilAllEnded() const;
+    // Whether every thread started so far has ended, without waiting.
+    bool AllEnded() const;
 
   private:
     mutable std::mutex mutex_;

@@ -358,7 +358,7 @@ class FaultSweepTest : public SimKeyboardTest, public ::testing::WithParamInterf
     // lingers a moment), so that no run waits for them.
     void Retire() {
         std::erase_if(retired_,
-                      [](const auto& bench) { return bench->session.runningThreads == 0; });
+                      [](const auto& bench) { return bench->session.threads.AllEnded(); });
         retired_.push_back(std::move(bench_));
     }
 

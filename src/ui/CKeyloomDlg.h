@@ -171,6 +171,7 @@ class CKeyloomDlg : public CBaseDialog,
     void ClearKeyFrames() override;
     void MarkReportRate(int index) override;
     void PostSliderPosition(int control, int position) override;
+    void ResumePreview() override;
 
     // The path of a file in the skins folder.
     static std::string SkinPath(const KeyboardSession& session, const std::string& name);

@@ -120,12 +120,8 @@ void CKeyloomDlg::OnTimer(uintptr_t id, intptr_t) {
             break;
         case TIMER_PREVIEW:
             m_port.KillTimer(TIMER_PREVIEW);
-            // A hidden window has nothing to draw: the preview rests until the window is shown,
-            // so that the tool in the tray does not wake twenty times a second.
-            if (isVisible()) {
-                m_panel->PreviewTick();
-                m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
-            }
+            m_panel->PreviewTick();
+            ResumePreview();
             break;
         case TIMER_LIGHTING_CHANGED:
             ReadLighting();
@@ -173,7 +169,16 @@ void CKeyloomDlg::keyReleaseEvent(QKeyEvent* event) {
 
 void CKeyloomDlg::showEvent(QShowEvent* event) {
     CBaseDialog::showEvent(event);
-    m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
+    ResumePreview();
+}
+
+// The preview plays only while there is something to see: the window shown with the lighting view
+// on. Otherwise it rests, so that the tool idle in the tray or with the view off does not wake
+// twenty times a second.
+void CKeyloomDlg::ResumePreview() {
+    if (isVisible() && m_lighting.view && !m_port.TimerActive(TIMER_PREVIEW)) {
+        m_port.SetTimer(TIMER_PREVIEW, kPreviewPeriod);
+    }
 }
 
 void CKeyloomDlg::closeEvent(QCloseEvent* event) {

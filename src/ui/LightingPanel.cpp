@@ -333,6 +333,7 @@ void LightingPanel::RefreshLightingPanel() {
     }
     ShowGroups(m_state.view ? GroupsInView() : 0);
     LayOutDirection(m_state.values.mode);
+    m_host.ResumePreview();
 }
 
 void LightingPanel::LightingViewOn() {

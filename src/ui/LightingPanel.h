@@ -35,6 +35,8 @@ class LightingPanelHost {
     virtual void MarkReportRate(int index) = 0;
     // A slider moved: the window hears of it as UM_SLIDER_POS.
     virtual void PostSliderPosition(int control, int position) = 0;
+    // The view may have been switched on: the preview plays again if it rests.
+    virtual void ResumePreview() = 0;
 };
 
 // The lighting panel of the main window: the switch of the lighting view, the mode box and the

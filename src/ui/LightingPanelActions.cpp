@@ -40,6 +40,7 @@ void LightingPanel::OnSwitch() {
     }
     // Refused, the view stays on without its controls, as the user left the switch.
     m_state.view = true;
+    m_host.ResumePreview();
     if (m_host.SelectProfileAgain()) {
         LightingViewOn();
     }

@@ -233,9 +233,9 @@ TEST_F(LightingPanelTest, ThePreviewOutlinesTheKeysAndClearsThemInModesWithoutAP
     EXPECT_FALSE(key->Outline().on) << "the preview plays only while the view is on";
 }
 
-// In the tray the preview rests, so that the idle tool does not wake for it; showing the window
-// starts it again.
-TEST_F(LightingPanelTest, ThePreviewRestsWhileTheWindowIsHidden) {
+// In the tray or with the view off the preview rests, so that the idle tool does not wake for it;
+// showing the window or switching the view on starts it again.
+TEST_F(LightingPanelTest, ThePreviewRestsWhileTheWindowIsHiddenOrTheViewOff) {
     StartInProfile(kProfileOne).show();
     SwitchViewOn();
     ChooseMode(4);
@@ -251,6 +251,14 @@ TEST_F(LightingPanelTest, ThePreviewRestsWhileTheWindowIsHidden) {
 
     window->show();
     EXPECT_TRUE(Eventually(armed));
+
+    Picture(CONTROL_LIGHT_SWITCH)->clicked();
+    QCoreApplication::processEvents();
+    window->HandleMessage(MSG_TIMER, TIMER_PREVIEW, 0);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(armed()) << "the view is off";
+    SwitchViewOn();
+    EXPECT_TRUE(Eventually(armed)) << "the view is on again";
 }
 
 TEST_F(LightingPanelTest, InTheUserModeThePreviewKeepsThePresetAndAClickPaintsWithTheTool) {

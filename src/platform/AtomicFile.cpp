@@ -66,6 +66,16 @@ bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     return true;
 }
 
+bool FileHolds(const std::string& path, const std::vector<uint8_t>& bytes) {
+    // The size first, so that a file of another size is never read.
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<uint64_t>(status.st_size) != bytes.size()) {
+        return false;
+    }
+    return ReadWholeFile(path) == bytes;
+}
+
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path) {
     const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {

@@ -15,6 +15,9 @@ enum class FileSync { kToDisk, kNoWait };
 [[nodiscard]] bool WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes,
                                        FileSync sync = FileSync::kToDisk);
 
+// Whether the file exists and holds exactly these bytes.
+[[nodiscard]] bool FileHolds(const std::string& path, const std::vector<uint8_t>& bytes);
+
 // The whole file, or nothing when it cannot be opened or read.
 [[nodiscard]] std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& path);
 

@@ -253,8 +253,13 @@ ProfileFileResult WriteBlankProfileFile(const std::string& path, uint8_t flag) {
 }
 
 ProfileFileResult WriteProfileFile(const std::string& path, WorkingProfile& profile) {
-    return WriteFileAtomically(path, EncodeProfileFile(profile)) ? PROFILE_FILE_OK
-                                                                 : PROFILE_FILE_REFUSED;
+    // A keyboard plugged in again mostly holds what its file already does; rewriting the same
+    // bytes would only wait for the disk.
+    const std::vector<uint8_t> bytes = EncodeProfileFile(profile);
+    if (FileHolds(path, bytes)) {
+        return PROFILE_FILE_OK;
+    }
+    return WriteFileAtomically(path, bytes) ? PROFILE_FILE_OK : PROFILE_FILE_REFUSED;
 }
 
 ProfileFileResult ReadProfileFile(const std::string& path, WorkingProfile& profile) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 #include <csignal>
@@ -182,6 +183,32 @@ TEST_F(ProfileFileTest, AnEntryWithoutATextNeverTakesAnotherEntrysText) {
             EXPECT_EQ(loaded.texts.Text(9), u"e");
         }
     }
+}
+
+ino_t InodeOf(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+TEST_F(ProfileFileTest, SavingWhatTheFileHoldsKeepsItAndAnyChangeReplacesIt) {
+    WorkingProfile profile;
+    profile.macros.resize(2);
+    ASSERT_EQ(WriteProfileFile(path_, profile), 1);
+    const ino_t first = InodeOf(path_);
+    ASSERT_EQ(WriteProfileFile(path_, profile), 1);
+    EXPECT_EQ(InodeOf(path_), first);
+
+    // The same size with one byte changed, then a different size, must both be written.
+    Bytes tampered = EncodeProfileFile(profile);
+    tampered.back() ^= 0xFF;
+    Put(tampered);
+    ASSERT_EQ(WriteProfileFile(path_, profile), 1);
+    EXPECT_EQ(test::FileBytes(path_), EncodeProfileFile(profile));
+    profile.macros.resize(3);
+    ASSERT_EQ(WriteProfileFile(path_, profile), 1);
+    WorkingProfile loaded;
+    ASSERT_EQ(ReadProfileFile(path_, loaded), 1);
+    EXPECT_EQ(loaded.macros.size(), 3u);
 }
 
 TEST_F(ProfileFileTest, SaveInterruptedByAFullDiskLeavesThePreviousFile) {

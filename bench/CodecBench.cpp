@@ -87,11 +87,14 @@ WorkingProfile FullProfile() {
     return profile;
 }
 
+// Every save changes the file: a file that already holds the bytes is not written again.
 void SaveProfileFile(benchmark::State& state) {
-    WorkingProfile profile = FullProfile();
+    WorkingProfile profiles[2] = {FullProfile(), FullProfile()};
+    profiles[1].macros.front().SetName(profiles[0].macros.front().Name() + "'");
     const std::string path = ProfileFilePath();
+    size_t turn = 0;
     for (auto _ : state) {
-        if (WriteProfileFile(path, profile) != PROFILE_FILE_OK) {
+        if (WriteProfileFile(path, profiles[turn++ % 2]) != PROFILE_FILE_OK) {
             state.SkipWithError("cannot write the profile file");
             break;
         }
